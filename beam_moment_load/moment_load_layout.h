@@ -1,0 +1,6 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "layout.h"
+
+extern const toolkit::Window kMomentLoadWindow;

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "test_support.h"
+
+#include "client_area.h"
+#include "form.h"
+#include "form_window.h"
+#include "standard_look.h"
+#include "units.h"
+
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+namespace test_support {
+
+namespace {
+
+QRect subControlRect(QScrollBar& bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    option.upsideDown = bar.invertedAppearance();
+    option.subControls = QStyle::SC_All;
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
+}
+
+} // namespace
+
+void installLook()
+{
+    toolkit::installStandardLook();
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void clickRightArrow(QScrollBar& bar)
+{
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, subControlRect(bar, QStyle::SC_ScrollBarAddLine).center());
+}
+
+void clickLeftArrow(QScrollBar& bar)
+{
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, subControlRect(bar, QStyle::SC_ScrollBarSubLine).center());
+}
+
+void dragThumbTo(QScrollBar& bar, int value)
+{
+    const QPoint start = subControlRect(bar, QStyle::SC_ScrollBarSlider).center();
+    const QRect groove = subControlRect(bar, QStyle::SC_ScrollBarGroove);
+    const int thumb = subControlRect(bar, QStyle::SC_ScrollBarSlider).width();
+    const int span = groove.width() - thumb;
+    const int x = groove.left() + thumb / 2 + QStyle::sliderPositionFromValue(bar.minimum(), bar.maximum(), value, span);
+    const QPoint end(x, start.y());
+    QTest::mousePress(&bar, Qt::LeftButton, {}, start);
+    // Move in steps, as a hand would; the value follows the thumb only on release.
+    constexpr int kSteps = 8;
+    for (int i = 1; i <= kSteps; ++i) {
+        QMouseEvent move(QEvent::MouseMove, start + (end - start) * i / kSteps, bar.mapToGlobal(start + (end - start) * i / kSteps),
+                         Qt::LeftButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(&bar, &move);
+    }
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, end);
+}
+
+QImage grabClient(const toolkit::Form& form)
+{
+    return form.window()->clientArea().grab().toImage();
+}
+
+QRgb pixelAtTwips(const QImage& client, double x, double y)
+{
+    return client.pixel(toolkit::twipsToPoint(x, y));
+}
+
+QRgb rgb(toolkit::Bgr colour)
+{
+    return toolkit::toQColor(colour).rgb();
+}
+
+} // namespace test_support

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "palette.h"
+
+#include <QImage>
+#include <QPoint>
+
+class QScrollBar;
+
+namespace toolkit {
+class Form;
+} // namespace toolkit
+
+// Helpers shared by the GUI tests: driving controls as a user would and
+// reading back what the user would see.
+namespace test_support {
+
+// The standard look (fonts, style, palette) that the program installs at
+// start-up. Call once from initTestCase().
+void installLook();
+
+// Runs queued work: deferred deletes, the program's end check, repaints.
+void settle();
+
+// A click on a horizontal scroll bar's right or left arrow button.
+void clickRightArrow(QScrollBar& bar);
+void clickLeftArrow(QScrollBar& bar);
+// Drags the thumb to the position of `value` and releases it there.
+void dragThumbTo(QScrollBar& bar, int value);
+
+// What the user sees of a loaded window's client area.
+QImage grabClient(const toolkit::Form& form);
+
+// The pixel of a client-area image at a point given in twips.
+QRgb pixelAtTwips(const QImage& client, double x, double y);
+// The colour as a pixel value, for comparing with image pixels.
+QRgb rgb(toolkit::Bgr colour);
+
+} // namespace test_support

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "client_area.h"
+
+#include "drawing_surface.h"
+#include "standard_look.h"
+#include "units.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <ranges>
+
+namespace toolkit {
+
+ClientArea::ClientArea(const Window& window, QWidget* parent)
+    : QWidget(parent)
+    , backColor_(colourOr(window.backColor, standardFace()))
+    , surface_(new DrawingSurface(this))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (window.picture != nullptr)
+        picture_.load(QString::fromUtf8(window.picture));
+}
+
+void ClientArea::addFigure(const Control& row)
+{
+    figures_.push_back(&row);
+}
+
+void ClientArea::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.fillRect(rect(), backColor_);
+    if (!picture_.isNull())
+        painter.drawPixmap(0, 0, picture_);
+    // Rows listed first lie on top, so the supports stand over the beam.
+    for (const Control* row : figures_ | std::views::reverse)
+        paintFigure(painter, *row);
+}
+
+void ClientArea::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    surface_->setGeometry(rect());
+}
+
+void paintFigure(QPainter& painter, const Control& row)
+{
+    const QColor border = colourOr(row.borderColor, standardText());
+    if (row.kind == Kind::Line) {
+        painter.setPen(QPen(border, row.borderWidth, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(twipsToPoint(row.x1, row.y1), twipsToPoint(row.x2, row.y2));
+        return;
+    }
+
+    QRect box = twipsToRect(row.left, row.top, row.width, row.height);
+    if (row.shape == ShapeKind::Circle) {
+        // A circle takes the shorter side of its box and is centred in it.
+        const int diameter = std::min(box.width(), box.height());
+        box = QRect(box.x() + (box.width() - diameter) / 2, box.y() + (box.height() - diameter) / 2, diameter,
+                    diameter);
+    }
+    painter.setPen(QPen(border, 0));
+    painter.setBrush(row.fillStyle == FillStyle::Solid ? QBrush(colourOr(row.fillColor, standardText()))
+                                                       : QBrush(Qt::NoBrush));
+    const QRect outline = box.adjusted(0, 0, -1, -1);
+    if (row.shape == ShapeKind::Circle)
+        painter.drawEllipse(outline);
+    else
+        painter.drawRect(outline);
+}
+
+} // namespace toolkit

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "layout.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <vector>
+
+namespace toolkit {
+
+class DrawingSurface;
+
+// The client area of a window. It paints, bottom to top, the window's
+// BackColor, its background picture at natural size from the top-left corner,
+// and the figures (lines and shapes) of its layout table. Free-standing labels
+// and the drawing surface lie over it as child widgets.
+class ClientArea : public QWidget {
+    Q_OBJECT
+public:
+    ClientArea(const Window& window, QWidget* parent);
+
+    void addFigure(const Control& row);
+    DrawingSurface& surface() const { return *surface_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QColor backColor_;
+    QPixmap picture_;
+    std::vector<const Control*> figures_;
+    DrawingSurface* surface_;
+};
+
+// Paints one Line or Shape row in client-area pixels.
+void paintFigure(QPainter& painter, const Control& row);
+
+} // namespace toolkit

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "palette.h"
+#include "plot_point.h"
+#include "point_layer.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <span>
+#include <vector>
+
+namespace toolkit {
+
+// A window's canvas for plotted points. It lies over the client area's
+// background, figures and free-standing labels and under every separate widget
+// (text boxes, buttons, the scroll bar, frames, picture objects): points under
+// such a widget stay hidden while it is there and show again when it moves
+// away. Points stay until Cls or until the window is unloaded.
+class DrawingSurface : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawingSurface(QWidget* clientArea);
+
+    int drawWidth() const { return drawWidth_; }
+    void setDrawWidth(int pixels);
+    // One round dot of the pen width at (x, y) twips; outside the client area
+    // it draws nothing.
+    void PSet(float x, float y, Bgr colour);
+    void Cls();
+
+    // The separate widgets that points never show through.
+    void setCoveringWidgets(std::vector<QPointer<QWidget>> widgets);
+
+    const PointLayer& layer() const { return layer_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    PointLayer layer_;
+    int drawWidth_ = 1;
+    std::vector<QPointer<QWidget>> covering_;
+};
+
+// How every beam window plots a curve: pen width 2 before each point, then the
+// point, in the given colour.
+void plotCurve(DrawingSurface& surface, std::span<const PlotPoint> curve, Bgr colour);
+
+} // namespace toolkit

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "form.h"
+
+#include "client_area.h"
+#include "control_set.h"
+#include "form_window.h"
+#include "program.h"
+#include "units.h"
+
+namespace toolkit {
+
+Form::Form(Program& program, const Window& layout)
+    : program_(program)
+    , layout_(layout)
+{
+    program_.adopt(this);
+}
+
+Form::~Form()
+{
+    program_.forget(this);
+    delete window_;
+}
+
+void Form::Show()
+{
+    if (program_.hasEnded())
+        return;
+    if (window_ == nullptr) {
+        window_ = new FormWindow(layout_);
+        bind(window_->buildControls());
+        connect(window_, &FormWindow::closeRequested, this, &Form::Unload);
+        program_.windowLoaded();
+        Form_Load();
+        window_->place();
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void Form::Unload()
+{
+    if (window_ == nullptr)
+        return;
+    discard();
+    program_.windowUnloaded();
+}
+
+void Form::discard()
+{
+    if (window_ == nullptr)
+        return;
+    release();
+    // Deleted later: the handler that unloads its own window is still running.
+    window_->hide();
+    window_->deleteLater();
+    window_ = nullptr;
+}
+
+float Form::ScaleWidth() const
+{
+    return float(pixelsToTwips(window_->clientArea().width()));
+}
+
+DrawingSurface& Form::surface() const
+{
+    return window_->clientArea().surface();
+}
+
+} // namespace toolkit

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "layout.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <optional>
+
+namespace toolkit {
+
+class ControlSet;
+class DrawingSurface;
+class FormWindow;
+class Program;
+
+// One window of the program. The Form object is the window's state and lives
+// from the window's first use to the end of the program; its widgets exist
+// only while it is loaded. Life cycle: created, loaded (widgets built from the
+// layout table, timers running), shown. Unload goes back to created and keeps
+// the state.
+class Form : public QObject {
+    Q_OBJECT
+public:
+    Form(Program& program, const Window& layout);
+    ~Form() override;
+
+    // Loads the window if needed (build, bind, Form_Load), then shows it and
+    // brings it to the front.
+    void Show();
+    // Destroys the widgets and everything drawn; the state stays. A handler
+    // of this window that calls it still runs to its end.
+    void Unload();
+
+    bool isLoaded() const { return window_ != nullptr; }
+    // The current client-area width in twips.
+    float ScaleWidth() const;
+
+    // While loaded: the top-level widget and the canvas of the client area.
+    FormWindow* window() const { return window_; }
+    DrawingSurface& surface() const;
+
+protected:
+    // Looks up the loaded controls and connects their events to handlers.
+    virtual void bind(const ControlSet& controls) = 0;
+    // Forgets the controls of the window being unloaded.
+    virtual void release() = 0;
+    virtual void Form_Load() {}
+
+private:
+    friend class Program;
+    void discard();
+
+    Program& program_;
+    const Window& layout_;
+    FormWindow* window_ = nullptr;
+};
+
+// A Form whose handlers reach their controls through a struct of typed
+// references, looked up once per load: controls().Text1.
+template<class Controls>
+class FormWith : public Form {
+public:
+    using Form::Form;
+
+protected:
+    Controls& controls() { return *controls_; }
+    const Controls& controls() const { return *controls_; }
+    virtual void connectEvents(Controls& controls) = 0;
+
+private:
+    void bind(const ControlSet& set) final
+    {
+        controls_.emplace(set);
+        connectEvents(*controls_);
+    }
+    void release() final { controls_.reset(); }
+
+    std::optional<Controls> controls_;
+};
+
+} // namespace toolkit

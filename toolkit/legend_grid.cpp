@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+#include "legend_grid.h"
+
+#include "control_set.h"
+#include "label.h"
+
+namespace toolkit {
+
+namespace {
+
+enum Cell { Number = 0, Value = 1, Swatch = 2 };
+
+} // namespace
+
+LegendGrid::LegendGrid(const ControlSet& controls, std::span<const char* const> lineNames)
+{
+    lines_.reserve(lineNames.size());
+    for (const char* name : lineNames) {
+        lines_.push_back({&controls.get<Label>(name, Number), &controls.get<Label>(name, Value),
+                          &controls.get<Label>(name, Swatch)});
+    }
+}
+
+void LegendGrid::fill(const ChangeStep& step, const QString& value)
+{
+    const std::array<Label*, 3>& line = lines_.at(std::size_t(step.line));
+    line[Number]->setCaption(QString::fromUtf8(step.number));
+    line[Value]->setCaption(value);
+    line[Swatch]->setBackColor(QBColor(step.colour));
+}
+
+void LegendGrid::clear()
+{
+    for (int index : {Number, Value, Swatch}) {
+        for (const std::array<Label*, 3>& line : lines_)
+            line[std::size_t(index)]->setCaption(QString());
+    }
+    for (const std::array<Label*, 3>& line : lines_)
+        line[Swatch]->setBackColor(QBColor(kClearedSwatch));
+}
+
+const Label& LegendGrid::cell(int line, int index) const
+{
+    return *lines_.at(std::size_t(line)).at(std::size_t(index));
+}
+
+} // namespace toolkit
