@@ -226,7 +226,7 @@ Buffer<T> blurred(Buffer<T> img, float sigmaX, float sigmaY)
 // densest, with darker blurred building masses so it is not a flat gradient.
 Picture paintSky(Random& rng)
 {
-    constexpr Rgb kZenith{0.0045f, 0.0020f, 0.0016f};
+    constexpr Rgb kZenith{0.009f, 0.0036f, 0.0026f};
     constexpr Rgb kCityGlow{0.085f, 0.030f, 0.016f};
 
     Plane buildings(1.0f);
@@ -634,7 +634,7 @@ float tabbyPattern(const KittenShape& shape, Part part, QPointF p, std::uint32_t
         const float lx = static_cast<float>(local.x());
         const float ly = static_cast<float>(-local.y());
         const float warp = fbm(lx * 0.03f, ly * 0.03f, 3, salt + 1u);
-        const float band = 0.5f + 0.5f * std::sin(ly * 0.17f + lx * lx * 0.004f + warp * 2.8f);
+        const float band = 0.5f + 0.5f * std::sin(ly * 0.17f + lx * lx * 0.003f + warp * 2.8f);
         // Real markings are broken up and fade in and out.
         const float strength = 0.45f + 0.55f * smoothstep(-0.5f, 0.4f, fbm(lx * 0.05f, ly * 0.05f, 3, salt + 4u));
         const float stripes = smoothstep(0.55f, 0.92f, band) * strength;
@@ -713,7 +713,7 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
     constexpr Rgb kCityAmbient{0.10f, 0.05f, 0.045f};
     constexpr Rgb kWoodBounce{0.16f, 0.075f, 0.03f};
     constexpr float kLightX = -0.45f, kLightY = -0.55f, kLightZ = 0.70f;  // from the upper left, behind the camera
-    constexpr float kRimStrength = 2.6f;
+    constexpr float kRimStrength = 4.0f;
 
     const KittenShape shape = buildKittenShape(pose);
     const KittenMasks masks = rasteriseKitten(shape);
@@ -764,7 +764,7 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
             // Coat colour: tabby stripes with hairy edges, strand brightness, pale tips.
             const float stripe = clamp01(tabbyPattern(shape, part, p, pose.salt) + 0.12f * fine);
             Rgb albedo = mix(look.fur, look.stripes, stripe);
-            albedo = albedo * std::max(0.25f, 1.0f + 0.20f * fine + 0.12f * coarse);
+            albedo = albedo * std::max(0.25f, 1.0f + 0.16f * fine + 0.10f * coarse);
             albedo = mix(albedo, look.tips, 0.35f * smoothstep(1.2f, 2.4f, fine) * (1.0f - stripe));
             albedo = mix(albedo, look.earSkin * 0.6f, 0.9f * innerEars.at(x, y));
 
@@ -791,7 +791,7 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
             const float el = std::hypot(ex, ey);
             const float facingUp = el > 1e-5f ? ey / el : 0.0f;  // the mask grows inwards
             const float edgeness = smoothstep(0.9f, 0.35f, rimZone.at(x, y));
-            float rim = edgeness * clamp01(0.3f + 0.8f * facingUp) * (0.65f + 0.35f * std::clamp(fine, -1.0f, 2.0f));
+            float rim = edgeness * clamp01(0.2f + 1.0f * facingUp) * (0.65f + 0.35f * std::clamp(fine, -1.0f, 2.0f));
             if (part == Part::Tail)
                 rim *= 0.25f;  // the tail lies low in the shadow of the body
             const Rgb cityLight = backdropGlow.sample(static_cast<float>(x), static_cast<float>(y) - 30.0f) + Rgb{0.05f, 0.03f, 0.02f};
@@ -892,7 +892,7 @@ void paintWood(Picture& scene, const Layer& kittens)
         const float cover = smoothstep(kFarEdgeY - 1.0f, kFarEdgeY + 1.5f, fy);
         const float soft = smoothstep(395.0f, kHeight, fy) + 0.4f * smoothstep(345.0f, kFarEdgeY, fy);
         const float nearness = smoothstep(kFarEdgeY, kHeight, fy);
-        const float fresnel = 0.03f + 0.45f * std::exp(-(fy - kFarEdgeY) / 22.0f);
+        const float fresnel = 0.03f + 0.6f * std::exp(-(fy - kFarEdgeY) / 30.0f);
         for (int x = 0; x < kWidth; ++x) {
             const float fx = static_cast<float>(x);
             const Rgb base = mix(albedo.at(x, y), albedoSoft.at(x, y), clamp01(soft));
@@ -962,7 +962,7 @@ float encodeSrgb(float v)
 QImage develop(const Picture& scene, Random& rng)
 {
     constexpr float kExposure = 1.5f;
-    constexpr float kGrain = 0.022f;
+    constexpr float kGrain = 0.018f;
     constexpr float kColourGrain = 0.003f;
 
     Plane grain;
