@@ -105,7 +105,9 @@ struct Buffer {
 using Plane = Buffer<float>;
 using Picture = Buffer<Rgb>;
 
-// Colour plus coverage, used for the kittens before they are laid over the scene.
+// Colour plus coverage, used for the kittens before they are laid over the
+// scene. The colour is premultiplied by the coverage, so the layer can be
+// blurred without dark fringes.
 struct Layer {
     Picture colour;
     Plane alpha;
@@ -537,7 +539,7 @@ Plane rasterise(const QPainterPath& path)
 
 struct KittenMasks {
     Plane body;
-    Plane head;   // head and ears together
+    Plane head;   // without the ears
     Plane ears;
     Plane innerEars;
     Plane tail;
@@ -548,7 +550,7 @@ KittenMasks rasteriseKitten(const KittenShape& shape)
 {
     KittenMasks m;
     m.body = rasterise(shape.body);
-    m.head = rasterise(shape.head.united(shape.ears[0]).united(shape.ears[1]));
+    m.head = rasterise(shape.head);
     m.ears = rasterise(shape.ears[0].united(shape.ears[1]));
     m.innerEars = rasterise(shape.innerEars[0].united(shape.innerEars[1]));
     m.tail = rasterise(shape.tail);
@@ -611,14 +613,16 @@ QPointF furDirection(const KittenShape& shape, Part part, QPointF p, std::uint32
 
 // Which part a pixel belongs to, judged on slightly grown masks so the hairs
 // sticking out past the outline follow the part they grow from.
-// The head's own hairy edge over the shoulders is decided later.
+// The head's own hairy edge over the shoulders and the ears is decided later.
 Part partAt(const KittenMasks& masks, const KittenMasks& grown, int x, int y)
 {
     if (grown.tail.at(x, y) > 0.3f)
         return Part::Tail;
-    if (grown.ears.at(x, y) > 0.3f && grown.ears.at(x, y) >= grown.head.at(x, y) - 0.05f)
+    if (masks.head.at(x, y) >= 0.5f)
+        return Part::Head;
+    if (grown.ears.at(x, y) > 0.3f && grown.ears.at(x, y) >= grown.head.at(x, y))
         return Part::Ear;
-    if (masks.head.at(x, y) >= 0.5f || grown.head.at(x, y) > grown.body.at(x, y))
+    if (grown.head.at(x, y) > grown.body.at(x, y))
         return Part::Head;
     return Part::Body;
 }
@@ -634,10 +638,12 @@ float tabbyPattern(const KittenShape& shape, Part part, QPointF p, std::uint32_t
         const float lx = static_cast<float>(local.x());
         const float ly = static_cast<float>(-local.y());
         const float warp = fbm(lx * 0.03f, ly * 0.03f, 3, salt + 1u);
-        const float band = 0.5f + 0.5f * std::sin(ly * 0.17f + lx * lx * 0.003f + warp * 2.8f);
+        const float offset = static_cast<float>(salt % 13u);  // each kitten has its own coat
+        const float band = 0.5f + 0.5f * std::sin(ly * 0.17f + lx * lx * 0.003f + warp * 2.8f + offset);
         // Real markings are broken up and fade in and out.
         const float strength = 0.45f + 0.55f * smoothstep(-0.5f, 0.4f, fbm(lx * 0.05f, ly * 0.05f, 3, salt + 4u));
-        const float stripes = smoothstep(0.55f, 0.92f, band) * strength;
+        const float haunches = 0.45f + 0.55f * smoothstep(10.0f, 50.0f, ly);  // fewer marks low down
+        const float stripes = smoothstep(0.55f, 0.92f, band) * strength * haunches;
         const float spine = std::exp(-square(lx / 9.0f)) * smoothstep(25.0f, 80.0f, ly);
         return std::max(stripes, 0.7f * spine);
     }
@@ -701,7 +707,11 @@ float hairCover(const Plane& softMask, QPointF p, const Strands& st, float furLe
     const float behind = softMask.sample(static_cast<float>(p.x() - st.dir.x() * reach),
                                          static_cast<float>(p.y() - st.dir.y() * reach));
     const float here = softMask.sample(static_cast<float>(p.x()), static_cast<float>(p.y()));
-    return smoothstep(0.3f, 0.7f, std::max(behind, here) + 0.16f * st.fine);
+    const float base = std::max(behind, here);
+    if (base < 0.08f)
+        return 0.0f;  // no loose hairs floating in the air
+    // Solid inside: strand noise only frays the outline, it never makes holes.
+    return std::max(smoothstep(0.3f, 0.7f, base + 0.16f * st.fine), smoothstep(0.75f, 0.95f, here));
 }
 
 // Paints one kitten into the layer. The backdrop supplies the colour of the
@@ -728,6 +738,7 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
     const Plane headSoft = blurred(masks.head, 1.0f, 1.0f);
     const Plane rimZone = blurred(masks.silhouette, 2.8f * s, 2.8f * s);
     const Plane roundness = blurred(masks.silhouette, 10.0f * s, 10.0f * s);
+    const Plane headRoundness = blurred(masks.head, 7.0f * s, 7.0f * s);
     const Plane earEdges = blurred(masks.ears, 2.2f * s, 2.2f * s);
     const Plane innerEars = blurred(masks.innerEars, 0.7f, 0.7f);
     const Plane headShadow = blurred(masks.head, 5.0f * s, 5.0f * s);
@@ -750,8 +761,9 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
             const float alpha = hairCover(edgeSoft, p, st, length);
             if (alpha <= 0.0f)
                 continue;
-            // The head's fur overlaps the shoulders with a hairy edge.
-            if (part == Part::Body && grown.head.at(x, y) > 0.01f) {
+            // The head's fur overlaps the shoulders and the base of the ears
+            // with a hairy edge.
+            if ((part == Part::Body || part == Part::Ear) && grown.head.at(x, y) > 0.01f) {
                 const Strands headStrands = strandsAt(shape, Part::Head, p, pose.salt, noise);
                 if (hairCover(headSoft, p, headStrands, furLength) > 0.5f) {
                     part = Part::Head;
@@ -770,8 +782,10 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
 
             // Soft round shading from a blurred silhouette treated as height.
             constexpr float kBulge = 38.0f;
-            const float gx = (roundness.at(x + 1, y) - roundness.at(x - 1, y)) * 0.5f * kBulge;
-            const float gy = (roundness.at(x, y + 1) - roundness.at(x, y - 1)) * 0.5f * kBulge;
+            // The head is a ball of its own in front of the shoulders.
+            const Plane& height = part == Part::Head ? headRoundness : roundness;
+            const float gx = (height.at(x + 1, y) - height.at(x - 1, y)) * 0.5f * kBulge;
+            const float gy = (height.at(x, y + 1) - height.at(x, y - 1)) * 0.5f * kBulge;
             const float nz = 1.0f / std::sqrt(gx * gx + gy * gy + 1.0f);
             const float nDotL = (-gx * kLightX - gy * kLightY + kLightZ) * nz;
             const float diffuse = clamp01((nDotL + 0.25f) / 1.25f);
@@ -804,7 +818,7 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
             }
 
             // Later kittens are drawn over earlier ones.
-            layer.colour.at(x, y) = mix(layer.colour.at(x, y), colour, alpha);
+            layer.colour.at(x, y) = layer.colour.at(x, y) * (1.0f - alpha) + colour * alpha;
             layer.alpha.at(x, y) = layer.alpha.at(x, y) + alpha * (1.0f - layer.alpha.at(x, y));
         }
     }
@@ -827,6 +841,9 @@ Layer paintKittens(const Picture& backdrop, Random& rng)
     Layer layer;
     paintKitten(layer, kLeftKitten, kBrownTabby, glow, noise);
     paintKitten(layer, kRightKitten, kGreyTabby, glow, noise);
+    // A real lens never renders single hairs perfectly crisp.
+    layer.colour = blurred(layer.colour, 0.45f, 0.45f);
+    layer.alpha = blurred(layer.alpha, 0.45f, 0.45f);
     return layer;
 }
 
@@ -837,17 +854,17 @@ Layer paintKittens(const Picture& backdrop, Random& rng)
 // `ring`, how much latewood is at this point (used for the gloss).
 Rgb woodAlbedo(int x, int y, float& ring)
 {
-    constexpr Rgb kEarlywood{0.22f, 0.105f, 0.048f};
-    constexpr Rgb kLatewood{0.09f, 0.036f, 0.016f};
+    constexpr Rgb kEarlywood{0.20f, 0.10f, 0.05f};
+    constexpr Rgb kLatewood{0.08f, 0.034f, 0.017f};
 
     const float depth = 125.0f / (static_cast<float>(y) - kWoodHorizonY);   // 1 at the far edge
     const float along = (static_cast<float>(x) - kWidth / 2.0f) * depth;   // position along the board
-    const float phase = depth * 30.0f + 2.0f * fbm(along * 0.002f, depth * 1.5f, 4, 31u)
+    const float phase = depth * 26.0f + 2.4f * fbm(along * 0.002f, depth * 1.2f, 4, 31u)
                       + 0.2f * fbm(along * 0.03f, depth * 18.0f, 3, 37u);
     ring = std::pow(0.5f + 0.5f * std::sin(phase * 2.0f * kPi), 3.0f);
     const float fibre = fbm(along * 0.04f, depth * 260.0f, 3, 41u);
     const float blotch = fbm(along * 0.006f, depth * 6.0f, 3, 43u);
-    return mix(kEarlywood, kLatewood, 0.75f * ring) * (1.0f + 0.3f * fibre + 0.2f * blotch);
+    return mix(kEarlywood, kLatewood, 0.65f * ring) * (1.0f + 0.3f * fibre + 0.3f * blotch);
 }
 
 // Paints the sill in front of the city: diffuse wood, a glossy reflection of
@@ -869,7 +886,7 @@ void paintWood(Picture& scene, const Layer& kittens)
             Rgb r = scene.sample(static_cast<float>(x), mirrorY);
             if (kittenY < kContactY - 2.0f) {
                 const float a = kittens.alpha.sample(static_cast<float>(x), kittenY);
-                r = mix(r, kittens.colour.sample(static_cast<float>(x), kittenY) * 0.5f, a);
+                r = r * (1.0f - a) + kittens.colour.sample(static_cast<float>(x), kittenY) * 0.5f;
             }
             reflection.at(x, y) = r;
         }
@@ -917,7 +934,7 @@ void paintWood(Picture& scene, const Layer& kittens)
 void composite(Picture& scene, const Layer& layer)
 {
     for (std::size_t i = 0; i < scene.px.size(); ++i)
-        scene.px[i] = mix(scene.px[i], layer.colour.px[i], layer.alpha.px[i]);
+        scene.px[i] = scene.px[i] * (1.0f - layer.alpha.px[i]) + layer.colour.px[i];
 }
 
 // Bright lights bleed into their surroundings in the lens.
