@@ -13,6 +13,7 @@ Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     setQuitOnLastWindowClosed(false); // Program decides when it ends
+    connect(&program_, &Program::ended, this, [] { QCoreApplication::exit(0); });
     installStandardLook();
 }
 

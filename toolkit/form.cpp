@@ -7,6 +7,8 @@
 #include "program.h"
 #include "units.h"
 
+#include <QTimer>
+
 namespace toolkit {
 
 Form::Form(Program& program, const Window& layout)
@@ -52,6 +54,13 @@ void Form::discard()
     if (window_ == nullptr)
         return;
     release();
+    // No handler of this window runs once it is unloaded: not a timer tick, not
+    // an event still queued for one of its controls.
+    window_->disconnect(this);
+    for (QObject* control : window_->findChildren<QObject*>())
+        control->disconnect(this);
+    for (QTimer* timer : window_->findChildren<QTimer*>())
+        timer->stop();
     // Deleted later: the handler that unloads its own window is still running.
     window_->hide();
     window_->deleteLater();

@@ -6,6 +6,7 @@
 #include "drawing_surface.h"
 #include "label.h"
 #include "picture_box.h"
+#include "scroll_bar.h"
 #include "standard_look.h"
 #include "units.h"
 
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -74,19 +74,6 @@ QWidget* makeButton(const Control& row, QWidget* parent)
     return button;
 }
 
-QWidget* makeScrollBar(const Control& row, QWidget* parent)
-{
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
-    bar->setRange(0, row.max);
-    bar->setSingleStep(1);
-    bar->setPageStep(1);
-    // A drag reports one change, at the release position.
-    bar->setTracking(false);
-    bar->setFocusPolicy(Qt::StrongFocus);
-    setBox(*bar, row);
-    return bar;
-}
-
 } // namespace
 
 FormWindow::FormWindow(const Window& layout)
@@ -129,7 +116,7 @@ ControlSet FormWindow::buildControls()
         case Kind::HScrollBar: {
             QWidget* widget = row.kind == Kind::TextBox       ? makeTextBox(row, parent)
                               : row.kind == Kind::CommandButton ? makeButton(row, parent)
-                                                                : makeScrollBar(row, parent);
+                                                                : new ScrollBar(row, parent);
             focusable.emplace_back(row.tabIndex, widget);
             separate.emplace_back(widget);
             control = widget;

@@ -3,7 +3,6 @@
 
 #include "form.h"
 
-#include <QCoreApplication>
 #include <QTimer>
 
 namespace toolkit {
@@ -17,7 +16,6 @@ void Program::End()
         form->discard();
     loaded_ = 0;
     Q_EMIT ended();
-    QCoreApplication::exit(0);
 }
 
 void Program::windowUnloaded()

@@ -14,7 +14,8 @@ class Form;
 class Program : public QObject {
     Q_OBJECT
 public:
-    // Ends the program at once: every window closes without further handlers.
+    // Ends the program at once: every window closes without further handlers,
+    // and the application's event loop is told to stop.
     void End();
     bool hasEnded() const { return ended_; }
     int loadedWindows() const { return loaded_; }

@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: MIT
+// The drawing surface: where points land, what hides them, and that they stay
+// until Cls or unload.
+#include "test_form.h"
+
+#include "drawing_surface.h"
+#include "form_window.h"
+#include "program.h"
+#include "test_support.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+using namespace toolkit;
+using test_form::TestForm;
+using test_support::grabClient;
+using test_support::pixelAtTwips;
+using test_support::rgb;
+
+namespace {
+
+constexpr Bgr kRed = 0x000000C0; // in no figure of the test window
+constexpr Bgr kBackColor = 0x00C0FFC0;
+
+} // namespace
+
+class SurfaceTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { test_support::installLook(); }
+    void init();
+    void cleanup();
+
+    void dotCoversPenWidthPixels_data();
+    void dotCoversPenWidthPixels();
+    void pointsOutsideTheClientAreaDrawNothing_data();
+    void pointsOutsideTheClientAreaDrawNothing();
+    void separateWidgetsHidePointsFiguresAndLabelsDoNot_data();
+    void separateWidgetsHidePointsFiguresAndLabelsDoNot();
+    void hiddenPointsShowWhenTheWidgetMovesAway();
+    void pointsSurviveRepaints_data();
+    void pointsSurviveRepaints();
+    void clsShowsTheBackgroundPictureAgain();
+    void clsLeavesControlsAndPenWidthAlone();
+    void unloadErasesThePoints();
+
+private:
+    std::unique_ptr<Program> program_;
+    std::unique_ptr<TestForm> form_;
+};
+
+void SurfaceTest::init()
+{
+    program_ = std::make_unique<Program>();
+    form_ = std::make_unique<TestForm>(*program_);
+    form_->Show();
+    test_support::settle();
+}
+
+void SurfaceTest::cleanup()
+{
+    form_.reset();
+    program_.reset();
+    test_support::settle();
+}
+
+void SurfaceTest::dotCoversPenWidthPixels_data()
+{
+    QTest::addColumn<int>("penWidth");
+    QTest::addColumn<QRect>("dot"); // pixels, around the point (1200, 750) twips = (80, 50)
+    QTest::newRow("pen 1: one pixel") << 1 << QRect(80, 50, 1, 1);
+    QTest::newRow("pen 2: two pixels across") << 2 << QRect(79, 49, 2, 2);
+    QTest::newRow("pen 3: three pixels across") << 3 << QRect(79, 49, 3, 3);
+}
+
+void SurfaceTest::dotCoversPenWidthPixels()
+{
+    QFETCH(int, penWidth);
+    QFETCH(QRect, dot);
+    DrawingSurface& surface = form_->surface();
+    surface.setDrawWidth(penWidth);
+    surface.PSet(1200, 750, kRed);
+
+    const QImage client = grabClient(*form_);
+    for (int y = dot.top() - 2; y <= dot.bottom() + 2; ++y) {
+        for (int x = dot.left() - 2; x <= dot.right() + 2; ++x) {
+            const QRgb expected = dot.contains(x, y) ? rgb(kRed) : rgb(kBackColor);
+            QVERIFY2(client.pixel(x, y) == expected, qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+        }
+    }
+}
+
+void SurfaceTest::pointsOutsideTheClientAreaDrawNothing_data()
+{
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    QTest::newRow("left") << -100.0F << 750.0F;
+    QTest::newRow("above") << 1200.0F << -100.0F;
+    QTest::newRow("right") << 3100.0F << 750.0F;
+    QTest::newRow("below") << 1200.0F << 2400.0F;
+    QTest::newRow("far beyond") << 3.0e38F << -3.0e38F;
+    QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << 750.0F;
+    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << 750.0F;
+}
+
+void SurfaceTest::pointsOutsideTheClientAreaDrawNothing()
+{
+    QFETCH(float, x);
+    QFETCH(float, y);
+    const QImage before = grabClient(*form_);
+    form_->surface().setDrawWidth(2);
+    form_->surface().PSet(x, y, kRed);
+    QCOMPARE(grabClient(*form_), before);
+}
+
+void SurfaceTest::separateWidgetsHidePointsFiguresAndLabelsDoNot_data()
+{
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("on the background") << 1200.0F << 1650.0F << true;
+    QTest::newRow("on a label") << 300.0F << 300.0F << true;
+    QTest::newRow("on a shape") << 600.0F << 1050.0F << true;
+    QTest::newRow("on a line") << 900.0F << 1500.0F << true;
+    QTest::newRow("under a text box") << 1800.0F << 300.0F << false;
+    QTest::newRow("under a button") << 1800.0F << 750.0F << false;
+    QTest::newRow("under the scroll bar") << 900.0F << 1920.0F << false;
+    QTest::newRow("under a frame") << 2100.0F << 1950.0F << false;
+    QTest::newRow("under a picture object") << 2550.0F << 1200.0F << false;
+}
+
+void SurfaceTest::separateWidgetsHidePointsFiguresAndLabelsDoNot()
+{
+    QFETCH(float, x);
+    QFETCH(float, y);
+    QFETCH(bool, visible);
+    const QRgb before = pixelAtTwips(grabClient(*form_), x, y);
+    QVERIFY(before != rgb(kRed));
+    form_->surface().setDrawWidth(2);
+    form_->surface().PSet(x, y, kRed);
+    QCOMPARE(pixelAtTwips(grabClient(*form_), x, y), visible ? rgb(kRed) : before);
+}
+
+void SurfaceTest::hiddenPointsShowWhenTheWidgetMovesAway()
+{
+    PictureBox& symbol = form_->controls().OLE1;
+    form_->surface().setDrawWidth(2);
+    form_->surface().PSet(2550, 1200, kRed);
+    QVERIFY(pixelAtTwips(grabClient(*form_), 2550, 1200) != rgb(kRed));
+
+    symbol.setLeftTwips(1500);
+    test_support::settle();
+    QCOMPARE(pixelAtTwips(grabClient(*form_), 2550, 1200), rgb(kRed));
+}
+
+void SurfaceTest::pointsSurviveRepaints_data()
+{
+    QTest::addColumn<int>("repaint");
+    QTest::newRow("hidden and shown again") << 0;
+    QTest::newRow("made smaller and larger again") << 1;
+    QTest::newRow("label caption changed over the point") << 2;
+    QTest::newRow("whole window repainted") << 3;
+    QTest::newRow("minimised and restored") << 4;
+}
+
+void SurfaceTest::pointsSurviveRepaints()
+{
+    QFETCH(int, repaint);
+    FormWindow& window = *form_->window();
+    form_->surface().setDrawWidth(2);
+    form_->surface().PSet(300, 300, kRed); // on Label1
+    form_->surface().PSet(2850, 2100, kRed); // near the bottom-right corner
+
+    switch (repaint) {
+    case 0:
+        window.hide();
+        test_support::settle();
+        window.show();
+        break;
+    case 1:
+        window.resize(window.size() / 2);
+        test_support::settle();
+        window.resize(window.size() * 2);
+        break;
+    case 2:
+        form_->controls().Label1.setCaption(QStringLiteral("新的標籤"));
+        break;
+    case 3:
+        window.repaint();
+        break;
+    case 4:
+        window.showMinimized();
+        test_support::settle();
+        window.showNormal();
+        break;
+    }
+    test_support::settle();
+    const QImage client = grabClient(*form_);
+    QCOMPARE(pixelAtTwips(client, 300, 300), rgb(kRed));
+    QCOMPARE(pixelAtTwips(client, 2850, 2100), rgb(kRed));
+}
+
+void SurfaceTest::clsShowsTheBackgroundPictureAgain()
+{
+    test_form::PictureForm pictureForm(*program_);
+    pictureForm.Show();
+    test_support::settle();
+    const QImage before = grabClient(pictureForm);
+    QVERIFY(before.pixel(10, 10) != before.pixel(150, 140)); // a picture, not a plain colour
+
+    DrawingSurface& surface = pictureForm.surface();
+    surface.setDrawWidth(3);
+    for (int x = 0; x < 3000; x += 30)
+        surface.PSet(float(x), float(x) * 0.7F, kRed);
+    QVERIFY(grabClient(pictureForm) != before);
+
+    surface.Cls();
+    QCOMPARE(grabClient(pictureForm), before);
+}
+
+void SurfaceTest::clsLeavesControlsAndPenWidthAlone()
+{
+    test_form::Controls& c = form_->controls();
+    c.Text1.setText(QStringLiteral("42"));
+    test_support::clickRightArrow(c.HScroll1);
+    c.Label1.setBackColor(QBColor(12));
+    form_->surface().setDrawWidth(2);
+    form_->surface().PSet(1200, 750, kRed);
+
+    form_->surface().Cls();
+    QCOMPARE(c.Text1.text(), QStringLiteral("42"));
+    QCOMPARE(c.HScroll1.value(), 1);
+    QCOMPARE(c.Label1.palette().color(QPalette::Window), toQColor(QBColor(12)));
+    QCOMPARE(c.Label1.caption(), QStringLiteral("標籤"));
+    QCOMPARE(form_->surface().drawWidth(), 2);
+    QCOMPARE(pixelAtTwips(grabClient(*form_), 1200, 750), rgb(kBackColor));
+}
+
+void SurfaceTest::unloadErasesThePoints()
+{
+    form_->surface().setDrawWidth(2);
+    form_->surface().PSet(1200, 750, kRed);
+    form_->Unload();
+    form_->Show();
+    test_support::settle();
+    QCOMPARE(pixelAtTwips(grabClient(*form_), 1200, 750), rgb(kBackColor));
+    QCOMPARE(form_->surface().drawWidth(), 1);
+}
+
+QTEST_MAIN(SurfaceTest)
+#include "surface_test.moc"

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#include "scroll_bar.h"
+
+#include "units.h"
+
+#include <QKeyEvent>
+
+namespace toolkit {
+
+ScrollBar::ScrollBar(const Control& row, QWidget* parent)
+    : QScrollBar(Qt::Horizontal, parent)
+{
+    setRange(0, row.max);
+    setSingleStep(1);
+    setPageStep(1);
+    setTracking(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setGeometry(twipsToRect(row.left, row.top, row.width, row.height));
+}
+
+void ScrollBar::keyPressEvent(QKeyEvent* event)
+{
+    // Left and up step down, right and down step up, whatever the style's
+    // idea of inverted controls.
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        triggerAction(SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        triggerAction(SliderSingleStepAdd);
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+} // namespace toolkit
