@@ -17,6 +17,8 @@ namespace shell {
 
 class Windows;
 
+extern const toolkit::Window kMainWindow;
+
 struct MainFormControls {
     explicit MainFormControls(const toolkit::ControlSet& controls);
 

@@ -9,6 +9,14 @@
 
 namespace toolkit {
 
+// One entry of a beam window's per-change table: where the change is recorded
+// in the legend and in which colour its curve is drawn.
+struct ChangeStep {
+    int line; // 0-based legend line
+    int colour; // QBColor index of the curve and the swatch
+    const char* number; // caption of the change-number cell
+};
+
 // A beam window's count of scroll changes since its last clear: a signed 16-bit
 // number that selects the legend line and colour of the next change. It stops
 // at 32767 instead of overflowing; every count past a window's table selects the

@@ -24,8 +24,18 @@ void DrawingSurface::setDrawWidth(int pixels)
 void DrawingSurface::PSet(float x, float y, Bgr colour)
 {
     const QRect touched = layer_.plot(x, y, drawWidth_, colour, rect());
-    if (!touched.isEmpty())
-        update(touched);
+    if (touched.isEmpty())
+        return;
+    // Ask for the dots since the last paint as one growing rectangle: Qt
+    // merges every separate rectangle into its pending region, which grows
+    // dearer with each one a curve of 2000 dots adds, while a rectangle that
+    // contains the pending one simply replaces it. Neighbouring samples often
+    // land on the same pixels; the rectangle asked for already covers them.
+    const QRect grown = unpainted_ | touched;
+    if (grown == unpainted_)
+        return;
+    unpainted_ = grown;
+    update(unpainted_);
 }
 
 void DrawingSurface::Cls()
@@ -41,6 +51,7 @@ void DrawingSurface::setCoveringWidgets(std::vector<QPointer<QWidget>> widgets)
 
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
+    unpainted_ = QRect();
     QRegion visible = event->region();
     for (const QPointer<QWidget>& widget : covering_) {
         if (widget && widget->isVisible())

@@ -43,6 +43,8 @@ private:
     PointLayer layer_;
     int drawWidth_ = 1;
     std::vector<QPointer<QWidget>> covering_;
+    // Dots drawn since the last paint, as one rectangle.
+    QRect unpainted_;
 };
 
 // How every beam window plots a curve: pen width 2 before each point, then the

@@ -64,9 +64,11 @@ class FormWith : public Form {
 public:
     using Form::Form;
 
-protected:
+    // The loaded window's controls; only while the window is loaded.
     Controls& controls() { return *controls_; }
     const Controls& controls() const { return *controls_; }
+
+protected:
     virtual void connectEvents(Controls& controls) = 0;
 
 private:

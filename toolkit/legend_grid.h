@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "change_count.h"
 #include "palette.h"
 
 #include <QString>
@@ -13,14 +14,6 @@ namespace toolkit {
 
 class ControlSet;
 class Label;
-
-// One entry of a beam window's per-change table: where the change is recorded
-// and in which colour its curve is drawn.
-struct ChangeStep {
-    int line; // 0-based legend line
-    int colour; // QBColor index of the curve and the swatch
-    const char* number; // caption of the change-number cell
-};
 
 // The legend of a beam window: lines of three label cells, each a control
 // array with index 0 the change number, index 1 the load value and index 2 the

@@ -67,18 +67,17 @@ void clickLeftArrow(QScrollBar& bar)
 
 void dragThumbTo(QScrollBar& bar, int value)
 {
-    const QPoint start = subControlRect(bar, QStyle::SC_ScrollBarSlider).center();
-    const QRect groove = subControlRect(bar, QStyle::SC_ScrollBarGroove);
-    const int thumb = subControlRect(bar, QStyle::SC_ScrollBarSlider).width();
-    const int span = groove.width() - thumb;
-    const int x = groove.left() + thumb / 2 + QStyle::sliderPositionFromValue(bar.minimum(), bar.maximum(), value, span);
-    const QPoint end(x, start.y());
+    const QRect thumb = subControlRect(bar, QStyle::SC_ScrollBarSlider);
+    const int span = subControlRect(bar, QStyle::SC_ScrollBarGroove).width() - thumb.width();
+    const auto offset = [&](int v) { return QStyle::sliderPositionFromValue(bar.minimum(), bar.maximum(), v, span); };
+    const QPoint start = thumb.center();
+    const QPoint end = start + QPoint(offset(value) - offset(bar.value()), 0);
     QTest::mousePress(&bar, Qt::LeftButton, {}, start);
-    // Move in steps, as a hand would; the value follows the thumb only on release.
+    // Move in steps, as a hand would; the value follows only on release.
     constexpr int kSteps = 8;
     for (int i = 1; i <= kSteps; ++i) {
-        QMouseEvent move(QEvent::MouseMove, start + (end - start) * i / kSteps, bar.mapToGlobal(start + (end - start) * i / kSteps),
-                         Qt::LeftButton, Qt::LeftButton, {});
+        const QPoint at = start + (end - start) * i / kSteps;
+        QMouseEvent move(QEvent::MouseMove, at, bar.mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
         QCoreApplication::sendEvent(&bar, &move);
     }
     QTest::mouseRelease(&bar, Qt::LeftButton, {}, end);

@@ -136,13 +136,16 @@ void FormTest::clientAreaHasTheTableSize()
 void FormTest::scrollBarChangesOnlyThroughTheUser_data()
 {
     QTest::addColumn<int>("start");
-    QTest::addColumn<int>("action"); // 0 right arrow, 1 left arrow, 2 drag to 4, 3 right key, 4 up key
+    QTest::addColumn<int>("action"); // 0 right arrow, 1 left arrow, 2 drag to value, 3 right key, 4 up key
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("changes");
     QTest::newRow("right arrow") << 0 << 0 << 1 << 1;
     QTest::newRow("right arrow at Max") << 5 << 0 << 5 << 0;
     QTest::newRow("left arrow at 0") << 0 << 1 << 0 << 0;
-    QTest::newRow("drag is one change on release") << 0 << 2 << 4 << 1;
+    QTest::newRow("drag to 4 is one change on release") << 0 << 2 << 4 << 1;
+    QTest::newRow("drag to Max") << 0 << 2 << 5 << 1;
+    QTest::newRow("drag back to 1") << 3 << 2 << 1 << 1;
+    QTest::newRow("drag to where it is") << 2 << 2 << 2 << 0;
     QTest::newRow("right key") << 2 << 3 << 3 << 1;
     QTest::newRow("up key steps down") << 2 << 4 << 1 << 1;
 }
@@ -167,7 +170,7 @@ void FormTest::scrollBarChangesOnlyThroughTheUser()
         test_support::clickLeftArrow(bar);
         break;
     case 2:
-        test_support::dragThumbTo(bar, 4);
+        test_support::dragThumbTo(bar, value);
         break;
     case 3:
         QTest::keyClick(&bar, Qt::Key_Right);

@@ -88,8 +88,6 @@ public:
     {
     }
 
-    using FormWith::controls;
-
     int loads = 0;
     int changes = 0;
     int clicks = 0;

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#include "uniform_load_model.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace uniform_load {
+
+namespace {
+
+// A coordinate as the drawing surface takes it, or nothing when single
+// precision cannot hold it.
+std::optional<float> toSingle(double twips)
+{
+    if (!(std::fabs(twips) <= double(std::numeric_limits<float>::max())))
+        return std::nullopt;
+    return float(twips);
+}
+
+} // namespace
+
+std::optional<std::vector<toolkit::PlotPoint>> uniformLoadCurve(double w)
+{
+    const std::int16_t L = 10;
+    const double EI = std::pow(10.0, 5);
+
+    const double C1 = -((std::pow(L, 3) * w) / (24 * EI));
+    const double C3 = (L * (w + w)) / (24 * EI);
+    const double C4 = (-w) / (24 * EI);
+    if (!std::isfinite(C1) || !std::isfinite(C3) || !std::isfinite(C4))
+        return std::nullopt;
+
+    std::vector<toolkit::PlotPoint> curve;
+    curve.reserve(1001);
+    for (double x = 0; x <= 10; x += 0.01) {
+        const double y = (C1 * x + C3 * std::pow(x, 3)) + C4 * std::pow(x, 4);
+        const double d = y * (-3000);
+        const std::optional<float> X = toSingle(x * 577.5 + 480);
+        const std::optional<float> Y = toSingle(d * 50 + 2055);
+        if (!X || !Y)
+            return std::nullopt;
+        curve.push_back({*X, *Y});
+    }
+    return curve;
+}
+
+} // namespace uniform_load

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: MIT
+// Every text of the four layout tables is Traditional Chinese that the Big5
+// character set can hold, and every font is one of the program's two faces.
+#include "layout.h"
+#include "main_form.h"
+#include "moment_load_layout.h"
+#include "point_load_layout.h"
+#include "uniform_load_layout.h"
+
+#include <QTest>
+
+#include <iconv.h>
+
+#include <string>
+#include <string_view>
+
+using namespace toolkit;
+
+namespace {
+
+// True when iconv converts the whole UTF-8 text into Big5.
+bool encodableInBig5(std::string_view utf8)
+{
+    iconv_t converter = iconv_open("BIG5", "UTF-8");
+    if (converter == iconv_t(-1))
+        qFatal("iconv cannot convert to Big5 here");
+    std::string input(utf8);
+    std::string output(input.size() * 2 + 4, '\0');
+    char* in = input.data();
+    char* out = output.data();
+    std::size_t inLeft = input.size();
+    std::size_t outLeft = output.size();
+    const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
+    iconv_close(converter);
+    return result != std::size_t(-1) && inLeft == 0;
+}
+
+} // namespace
+
+class CaptionsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void big5CheckRejectsOtherScripts();
+    void textsAreBig5_data();
+    void textsAreBig5();
+};
+
+void CaptionsTest::big5CheckRejectsOtherScripts()
+{
+    QVERIFY(encodableInBig5("集中負荷 1500 kg"));
+    QVERIFY(!encodableInBig5("简体字")); // simplified characters
+    QVERIFY(!encodableInBig5("ありがとう"));
+}
+
+void CaptionsTest::textsAreBig5_data()
+{
+    QTest::addColumn<QString>("text");
+    const Window* windows[] = {&shell::kMainWindow, &kPointLoadWindow, &kUniformLoadWindow, &kMomentLoadWindow};
+    for (const Window* window : windows) {
+        QTest::addRow("%s caption", window->name) << QString::fromUtf8(window->caption);
+        for (const Control& row : window->controls) {
+            const QByteArray tag = QByteArray(window->name) + ' ' + row.name +
+                                   (row.index == kNoIndex ? QByteArray() : '(' + QByteArray::number(row.index) + ')');
+            QTest::addRow("%s", tag.constData()) << QString::fromUtf8(row.caption);
+            if (row.font)
+                QTest::addRow("%s font", tag.constData()) << QString::fromUtf8(row.font->face);
+        }
+    }
+}
+
+void CaptionsTest::textsAreBig5()
+{
+    QFETCH(QString, text);
+    QVERIFY2(encodableInBig5(text.toStdString()), qPrintable(text));
+    const bool isFontFace = QByteArray(QTest::currentDataTag()).endsWith(" font");
+    if (isFontFace)
+        QVERIFY(text == QString::fromUtf8(kMing) || text == QString::fromUtf8(kKai));
+}
+
+QTEST_GUILESS_MAIN(CaptionsTest)
+#include "captions_test.moc"

@@ -1,0 +1,389 @@
+// SPDX-License-Identifier: MIT
+// Form3 driven as a user would: layout, scroll changes and their legend rows,
+// the plot and clear buttons, typed loads, and the life cycle of its state.
+#include "uniform_load_form.h"
+
+#include "drawing_surface.h"
+#include "form_window.h"
+#include "label.h"
+#include "main_form.h"
+#include "palette.h"
+#include "program.h"
+#include "test_support.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace toolkit;
+using test_support::grabClient;
+using test_support::pixelAtTwips;
+using test_support::rgb;
+
+namespace {
+
+constexpr double kMidspanX = 3367.5;
+constexpr Bgr kBackColor = 0x00FFFFC0;
+constexpr int kRows = 10;
+
+// Midspan of the curve for a whole load 0 to 10.
+double midspanY(int load)
+{
+    return 2055 + 195.3125 * load;
+}
+
+QColor colourOf(const Label& label)
+{
+    return label.palette().color(QPalette::Window);
+}
+
+// One legend row as the user reads it.
+struct Row {
+    QString number;
+    QString load;
+    QColor swatch;
+};
+
+Row rowOf(const UniformLoadForm& form, int row)
+{
+    const LegendGrid& legend = form.controls().legend;
+    return {legend.cell(row, 0).caption(), legend.cell(row, 1).caption(), colourOf(legend.cell(row, 2))};
+}
+
+} // namespace
+
+class UniformLoadWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { test_support::installLook(); }
+    void init();
+    void cleanup();
+
+    void opensWithTextZeroAndAnEmptyLegend();
+    void figuresAreDrawnInTheirColours_data();
+    void figuresAreDrawnInTheirColours();
+    void onlyThePlotButtonShowsItsGreyFace();
+    void elevenChangesFillTheRowsInTheirColours();
+    void clearErasesCurvesAndLegendAndRestartsTheCount();
+    void dragIsOneChange();
+    void plotButtonLeavesTheLegendAlone();
+    void typedLoadIsPlottedAsRead_data();
+    void typedLoadIsPlottedAsRead();
+    void loadTooLargeToPlotIsReportedAndChangesNothing_data();
+    void loadTooLargeToPlotIsReportedAndChangesNothing();
+    void changeCountOutlivesClosingTheWindow();
+
+private:
+    UniformLoadForm& form() { return windows_->Form3(); }
+    const UniformLoadControls& c() { return form().controls(); }
+    void type(const QString& text);
+
+    std::unique_ptr<Program> program_;
+    std::unique_ptr<shell::Windows> windows_;
+};
+
+void UniformLoadWindowTest::init()
+{
+    program_ = std::make_unique<Program>();
+    windows_ = std::make_unique<shell::Windows>(*program_);
+    form().Show();
+    QVERIFY(QTest::qWaitForWindowExposed(form().window()));
+}
+
+void UniformLoadWindowTest::cleanup()
+{
+    windows_.reset();
+    program_.reset();
+    test_support::settle();
+}
+
+void UniformLoadWindowTest::type(const QString& text)
+{
+    c().Text1.selectAll();
+    QTest::keyClick(&c().Text1, Qt::Key_Delete);
+    QTest::keyClicks(&c().Text1, text);
+}
+
+void UniformLoadWindowTest::opensWithTextZeroAndAnEmptyLegend()
+{
+    QCOMPARE(c().Text1.text(), QStringLiteral("0"));
+    QCOMPARE(c().HScroll1.value(), 0);
+    QCOMPARE(c().HScroll1.maximum(), 10);
+    QCOMPARE(form().changeCount().value(), 0);
+    for (int row = 0; row < kRows; ++row) {
+        const Row shown = rowOf(form(), row);
+        QCOMPARE(shown.number, QString());
+        QCOMPARE(shown.load, QString());
+        QCOMPARE(colourOf(form().controls().legend.cell(row, 0)), toQColor(0x00C0FFC0));
+        QCOMPARE(colourOf(form().controls().legend.cell(row, 1)), toQColor(0x00FFC0FF));
+        QCOMPARE(shown.swatch, toQColor(0x00FFC0C0));
+    }
+}
+
+void UniformLoadWindowTest::figuresAreDrawnInTheirColours_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<Bgr>("colour");
+    QTest::newRow("background") << 3000.0 << 3000.0 << kBackColor;
+    QTest::newRow("beam") << 3000.0 << 1920.0 << Bgr(0x0080C0FF);
+    QTest::newRow("roller") << 6067.5 << 2287.5 << Bgr(0x00FFFF80);
+    QTest::newRow("pin support ground line") << 600.0 << 2520.0 << Bgr(0x00FF0000);
+    QTest::newRow("first arrow shaft") << 480.0 << 1400.0 << Bgr(0x00008000);
+    QTest::newRow("middle arrow shaft") << 3360.0 << 1400.0 << Bgr(0x00008000);
+    QTest::newRow("last arrow shaft") << 6240.0 << 1400.0 << Bgr(0x00008000);
+    QTest::newRow("bar over the arrows") << 3000.0 << 1200.0 << Bgr(0x00008000);
+}
+
+void UniformLoadWindowTest::figuresAreDrawnInTheirColours()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(Bgr, colour);
+    QCOMPARE(pixelAtTwips(grabClient(form()), x, y), rgb(colour));
+}
+
+// The style shades a button face from top to bottom, so the faces are compared
+// by their mean along a line down the left of the face.
+void UniformLoadWindowTest::onlyThePlotButtonShowsItsGreyFace()
+{
+    const auto faceMean = [](QPushButton& button) {
+        const QImage face = button.grab().toImage();
+        int red = 0;
+        int green = 0;
+        int blue = 0;
+        const int rows = face.height() - 8;
+        for (int y = 4; y < face.height() - 4; ++y) {
+            const QColor pixel = face.pixelColor(6, y);
+            red += pixel.red();
+            green += pixel.green();
+            blue += pixel.blue();
+        }
+        return QColor(red / rows, green / rows, blue / rows);
+    };
+    const QColor plot = faceMean(c().Command1);
+    const QColor clear = faceMean(c().Command3);
+    QVERIFY2(plot.red() == plot.green() && plot.green() == plot.blue(), qPrintable(plot.name()));
+    QVERIFY2(std::abs(plot.red() - 0xC0) <= 24, qPrintable(plot.name()));
+    QVERIFY2(clear.red() - plot.red() >= 16, qPrintable(clear.name() + " beside " + plot.name()));
+    QCOMPARE(faceMean(c().Command2), clear);
+}
+
+// Ten right-arrow clicks from 0 and one left: rows 1 to 10, then row 10 again.
+void UniformLoadWindowTest::elevenChangesFillTheRowsInTheirColours()
+{
+    for (int change = 1; change <= 11; ++change) {
+        const int load = change <= 10 ? change : 9;
+        if (change <= 10)
+            test_support::clickRightArrow(c().HScroll1);
+        else
+            test_support::clickLeftArrow(c().HScroll1);
+
+        QCOMPARE(c().Text1.text(), QString::number(load));
+        QCOMPARE(form().changeCount().value(), change);
+        const int row = std::min(change, kRows) - 1;
+        const int colour = std::min(change, 10);
+        const Row shown = rowOf(form(), row);
+        QCOMPARE(shown.number, QString::number(colour));
+        QCOMPARE(shown.load, QString::number(load));
+        QCOMPARE(shown.swatch, toQColor(QBColor(colour)));
+        for (int below = change; below < kRows; ++below)
+            QCOMPARE(rowOf(form(), below).number, QString());
+    }
+    // Rows 1 to 9 still show the first nine changes.
+    for (int row = 0; row < 9; ++row) {
+        QCOMPARE(rowOf(form(), row).load, QString::number(row + 1));
+        QCOMPARE(rowOf(form(), row).swatch, toQColor(QBColor(row + 1)));
+    }
+
+    // Each curve sags to its midspan in its own colour; the eleventh, load 9
+    // in light green, lies over the ninth.
+    const QImage client = grabClient(form());
+    for (int load = 1; load <= 10; ++load) {
+        const Bgr colour = QBColor(load == 9 ? 10 : load);
+        QCOMPARE(pixelAtTwips(client, kMidspanX, midspanY(load)), rgb(colour));
+    }
+}
+
+void UniformLoadWindowTest::clearErasesCurvesAndLegendAndRestartsTheCount()
+{
+    for (int i = 0; i < 3; ++i)
+        test_support::clickRightArrow(c().HScroll1);
+    QTest::mouseClick(&c().Command3, Qt::LeftButton);
+
+    QCOMPARE(form().changeCount().value(), 0);
+    QCOMPARE(c().Text1.text(), QStringLiteral("3"));
+    QCOMPARE(c().HScroll1.value(), 3);
+    for (int row = 0; row < kRows; ++row) {
+        const Row shown = rowOf(form(), row);
+        QCOMPARE(shown.number, QString());
+        QCOMPARE(shown.load, QString());
+        QCOMPARE(shown.swatch, toQColor(QBColor(7)));
+        QCOMPARE(colourOf(form().controls().legend.cell(row, 0)), toQColor(0x00C0FFC0));
+    }
+    QImage client = grabClient(form());
+    for (int load = 1; load <= 3; ++load)
+        QCOMPARE(pixelAtTwips(client, kMidspanX, midspanY(load)), rgb(kBackColor));
+
+    // Counting starts again at row 1 in blue.
+    test_support::clickRightArrow(c().HScroll1);
+    const Row first = rowOf(form(), 0);
+    QCOMPARE(first.number, QStringLiteral("1"));
+    QCOMPARE(first.load, QStringLiteral("4"));
+    QCOMPARE(first.swatch, toQColor(QBColor(1)));
+    QCOMPARE(rowOf(form(), 1).swatch, toQColor(QBColor(7)));
+    client = grabClient(form());
+    QCOMPARE(pixelAtTwips(client, kMidspanX, midspanY(4)), rgb(QBColor(1)));
+    QCOMPARE(pixelAtTwips(client, kMidspanX, midspanY(3)), rgb(kBackColor));
+}
+
+void UniformLoadWindowTest::dragIsOneChange()
+{
+    test_support::dragThumbTo(c().HScroll1, 5);
+    QCOMPARE(c().HScroll1.value(), 5);
+    QCOMPARE(form().changeCount().value(), 1);
+    QCOMPARE(rowOf(form(), 0).load, QStringLiteral("5"));
+    QCOMPARE(rowOf(form(), 1).number, QString());
+    QCOMPARE(pixelAtTwips(grabClient(form()), kMidspanX, midspanY(5)), rgb(QBColor(1)));
+}
+
+// The plot button draws in light green and records nothing: the next change
+// still takes the next row.
+void UniformLoadWindowTest::plotButtonLeavesTheLegendAlone()
+{
+    test_support::clickRightArrow(c().HScroll1);
+    type(QStringLiteral("7"));
+    QTest::mouseClick(&c().Command1, Qt::LeftButton);
+
+    QCOMPARE(pixelAtTwips(grabClient(form()), kMidspanX, midspanY(7)), rgb(QBColor(10)));
+    QCOMPARE(form().changeCount().value(), 1);
+    QCOMPARE(c().HScroll1.value(), 1);
+    QCOMPARE(rowOf(form(), 0).load, QStringLiteral("1"));
+    QCOMPARE(rowOf(form(), 1).number, QString());
+    QCOMPARE(rowOf(form(), 1).swatch, toQColor(0x00FFC0C0));
+
+    test_support::clickRightArrow(c().HScroll1);
+    QCOMPARE(rowOf(form(), 1).number, QStringLiteral("2"));
+    QCOMPARE(rowOf(form(), 1).swatch, toQColor(QBColor(2)));
+    QCOMPARE(pixelAtTwips(grabClient(form()), kMidspanX, midspanY(2)), rgb(QBColor(2)));
+}
+
+void UniformLoadWindowTest::typedLoadIsPlottedAsRead_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("y");
+    QTest::newRow("leading blank and unit") << " 2.5kg" << 2543.28125;
+    QTest::newRow("letters") << "abc" << 2055.0;
+    QTest::newRow("empty") << "" << 2055.0;
+    QTest::newRow("comma") << "1,5" << 2250.3125;
+    QTest::newRow("negative bends upward") << "-5" << 1078.4375;
+    QTest::newRow("hexadecimal") << "&HA" << 4008.125;
+}
+
+void UniformLoadWindowTest::typedLoadIsPlottedAsRead()
+{
+    QFETCH(QString, text);
+    QFETCH(double, y);
+    type(text);
+    QTest::mouseClick(&c().Command1, Qt::LeftButton);
+    const QImage client = grabClient(form());
+    QCOMPARE(pixelAtTwips(client, kMidspanX, y), rgb(QBColor(10)));
+    // Both ends stay on the supports.
+    QCOMPARE(pixelAtTwips(client, 480, 2055), rgb(QBColor(10)));
+    QCOMPARE(pixelAtTwips(client, 6255, 2055), rgb(QBColor(10)));
+}
+
+void UniformLoadWindowTest::loadTooLargeToPlotIsReportedAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("beyond the double range") << "1e400";
+    QTest::newRow("w + w overflows") << "1.5e308";
+    QTest::newRow("beyond single precision") << "2e36";
+    QTest::newRow("negative beyond single precision") << "-2e36";
+}
+
+void UniformLoadWindowTest::loadTooLargeToPlotIsReportedAndChangesNothing()
+{
+    QFETCH(QString, text);
+    test_support::clickRightArrow(c().HScroll1);
+    test_support::clickRightArrow(c().HScroll1);
+    type(text);
+    const QImage before = form().surface().layer().image();
+    const Row row = rowOf(form(), 1);
+
+    // The message box is modal: read it and close it from inside its loop.
+    QString message;
+    std::function<void()> closeBox = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            QTimer::singleShot(10, this, closeBox);
+            return;
+        }
+        message = box->text();
+        box->accept();
+    };
+    QTimer::singleShot(0, this, closeBox);
+    QTest::mouseClick(&c().Command1, Qt::LeftButton);
+
+    QVERIFY2(message.contains(QString::fromUtf8("太大")), qPrintable(message));
+    QVERIFY(form().isLoaded());
+    QVERIFY(!program_->hasEnded());
+    QVERIFY(form().surface().layer().image() == before);
+    QCOMPARE(form().changeCount().value(), 2);
+    QCOMPARE(c().Text1.text(), text);
+    QCOMPARE(c().HScroll1.value(), 2);
+    const Row after = rowOf(form(), 1);
+    QCOMPARE(after.number, row.number);
+    QCOMPARE(after.load, row.load);
+    QCOMPARE(after.swatch, row.swatch);
+    QCOMPARE(rowOf(form(), 2).number, QString());
+
+    // The window goes on working.
+    test_support::clickRightArrow(c().HScroll1);
+    QCOMPARE(rowOf(form(), 2).load, QStringLiteral("3"));
+}
+
+// Three changes, leave, close with the close box, open again from the menu:
+// the controls start afresh but the count goes on at row 4.
+void UniformLoadWindowTest::changeCountOutlivesClosingTheWindow()
+{
+    for (int i = 0; i < 3; ++i)
+        test_support::clickRightArrow(c().HScroll1);
+    QTest::mouseClick(&c().Command2, Qt::LeftButton);
+    QVERIFY(windows_->Form1().isLoaded());
+    form().window()->close();
+    test_support::settle();
+    QVERIFY(!form().isLoaded());
+    QVERIFY(!program_->hasEnded());
+
+    windows_->Form1().mnu2_Click();
+    test_support::settle();
+    QVERIFY(form().isLoaded());
+    QCOMPARE(c().Text1.text(), QStringLiteral("0"));
+    QCOMPARE(c().HScroll1.value(), 0);
+    for (int row = 0; row < kRows; ++row) {
+        QCOMPARE(rowOf(form(), row).number, QString());
+        QCOMPARE(rowOf(form(), row).swatch, toQColor(0x00FFC0C0));
+    }
+    QCOMPARE(pixelAtTwips(grabClient(form()), kMidspanX, midspanY(3)), rgb(kBackColor));
+    QCOMPARE(form().changeCount().value(), 3);
+
+    test_support::clickRightArrow(c().HScroll1);
+    const Row fourth = rowOf(form(), 3);
+    QCOMPARE(fourth.number, QStringLiteral("4"));
+    QCOMPARE(fourth.load, QStringLiteral("1"));
+    QCOMPARE(fourth.swatch, toQColor(QBColor(4)));
+    QCOMPARE(rowOf(form(), 0).number, QString());
+    QCOMPARE(pixelAtTwips(grabClient(form()), kMidspanX, midspanY(1)), rgb(QBColor(4)));
+}
+
+QTEST_MAIN(UniformLoadWindowTest)
+#include "uniform_load_window_test.moc"
