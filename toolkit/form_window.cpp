@@ -4,6 +4,7 @@
 #include "client_area.h"
 #include "control_set.h"
 #include "drawing_surface.h"
+#include "frame.h"
 #include "label.h"
 #include "picture_box.h"
 #include "scroll_bar.h"
@@ -11,7 +12,6 @@
 #include "units.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -28,19 +28,6 @@ namespace {
 void setBox(QWidget& widget, const Control& row)
 {
     widget.setGeometry(twipsToRect(row.left, row.top, row.width, row.height));
-}
-
-QWidget* makeFrame(const Control& row, QWidget* parent)
-{
-    auto* frame = new QGroupBox(QString::fromUtf8(row.caption), parent);
-    frame->setFont(fontFor(row.font));
-    frame->setAutoFillBackground(true);
-    QPalette colours = frame->palette();
-    colours.setColor(QPalette::Window, colourOr(row.backColor, standardFace()));
-    colours.setColor(QPalette::WindowText, colourOr(row.foreColor, standardText()));
-    frame->setPalette(colours);
-    setBox(*frame, row);
-    return frame;
 }
 
 QWidget* makeTextBox(const Control& row, QWidget* parent)
@@ -95,7 +82,7 @@ ControlSet FormWindow::buildControls()
     // Frames first: they contain other rows.
     for (const Control& row : layout_.controls) {
         if (row.kind == Kind::Frame) {
-            QWidget* frame = makeFrame(row, client_);
+            QWidget* frame = new Frame(row, client_);
             frames[row.name] = frame;
             separate.emplace_back(frame);
             controls.add(row, frame);

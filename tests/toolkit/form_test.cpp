@@ -5,6 +5,7 @@
 #include "application.h"
 #include "client_area.h"
 #include "form_window.h"
+#include "frame.h"
 #include "program.h"
 #include "test_support.h"
 
@@ -111,7 +112,7 @@ void FormTest::closeButtonUnloads()
 void FormTest::controlsAreFoundByNameAndIndex()
 {
     form_->Show();
-    QCOMPARE(form_->controls().Label2.parentWidget()->metaObject()->className(), "QGroupBox");
+    QCOMPARE(qobject_cast<Frame*>(form_->controls().Label2.parentWidget())->caption(), QStringLiteral("框"));
     QCOMPARE(form_->controls().mnu1.text(), QStringLiteral("選項"));
 }
 
