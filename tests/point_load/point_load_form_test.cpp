@@ -37,15 +37,6 @@ QColor colour(int qbIndex)
     return toolkit::toQColor(QBColor(qbIndex));
 }
 
-// A drag of the thumb released at `value`: the value changes once, on
-// release, as it does under the mouse.
-void dragTo(QScrollBar& bar, int value)
-{
-    bar.setSliderDown(true);
-    bar.setSliderPosition(value);
-    bar.setSliderDown(false);
-}
-
 // The deepest point of the curve for a position, as the model plots it.
 PlotPoint deepestPoint(int position)
 {
@@ -162,7 +153,7 @@ void PointLoadFormTest::scrollChangeMovesSymbolAndWritesPosition()
     QFETCH(float, left);
 
     for (int value : drags)
-        dragTo(c().HScroll1, value);
+        test_support::dragThumbTo(c().HScroll1, value);
     test_support::settle();
 
     const int position = drags.back();
@@ -204,7 +195,7 @@ void PointLoadFormTest::plotButtonDrawsLightCyanAndLeavesLegendAlone()
 
     // After a change, the plot button redraws that curve in light cyan and
     // the next change still takes the next column.
-    dragTo(c().HScroll1, 6);
+    test_support::dragThumbTo(c().HScroll1, 6);
     QTest::mouseClick(&c().Command1, Qt::LeftButton);
     test_support::settle();
     QCOMPARE(pixelAt(deepestPoint(6)), test_support::rgb(QBColor(11)));
@@ -291,7 +282,7 @@ void PointLoadFormTest::changeCountSurvivesCloseBoxAndReopen()
 
 void PointLoadFormTest::curvesStayAcrossLeaveAndReturn()
 {
-    dragTo(c().HScroll1, 9);
+    test_support::dragThumbTo(c().HScroll1, 9);
     QTest::mouseClick(&c().Command2, Qt::LeftButton);
     test_support::settle();
     QVERIFY(windows_->Form1().isLoaded());
