@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "application.h"
 
+#include "form.h"
 #include "standard_look.h"
 
 #include <QMessageBox>
@@ -19,14 +20,29 @@ Application::Application(int& argc, char** argv)
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
+    // Handlers connected through Form catch their own errors; this is for an
+    // error thrown by an event handler of a widget.
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        endWithError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        endWithError(QStringLiteral("未知的錯誤"));
+        handleUnexpectedError(std::current_exception());
     }
     return true;
+}
+
+void handleUnexpectedError(std::exception_ptr error)
+{
+    auto* application = qobject_cast<Application*>(QCoreApplication::instance());
+    if (application == nullptr)
+        std::rethrow_exception(error); // no program to end: nothing can name it
+    QString what = QStringLiteral("未知的錯誤");
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& known) {
+        what = QString::fromLocal8Bit(known.what());
+    } catch (...) {
+    }
+    application->endWithError(what);
 }
 
 void Application::endWithError(const QString& what)

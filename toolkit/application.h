@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include <exception>
+
 namespace toolkit {
 
 // The Qt application with the program's standard look. An error that escapes
@@ -19,6 +21,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
+    friend void handleUnexpectedError(std::exception_ptr error);
     void endWithError(const QString& what);
 
     Program program_;

@@ -6,7 +6,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include <exception>
+#include <functional>
 #include <optional>
+#include <type_traits>
 
 namespace toolkit {
 
@@ -14,6 +17,9 @@ class ControlSet;
 class DrawingSurface;
 class FormWindow;
 class Program;
+
+// Names an error that escaped a handler and ends the program (application.cpp).
+void handleUnexpectedError(std::exception_ptr error);
 
 // One window of the program. The Form object is the window's state and lives
 // from the window's first use to the end of the program; its widgets exist
@@ -42,6 +48,23 @@ public:
     DrawingSurface& surface() const;
 
 protected:
+    // Hides QObject::connect in every window on purpose: an error that escapes
+    // a handler is caught here, before it would unwind through Qt's event
+    // delivery, which is not built to pass exceptions on and would leave its
+    // own objects behind half done. The handler may drop the signal's
+    // arguments, as with QObject::connect.
+    template<class Sender, class Signal, class Receiver, class Handler>
+    QMetaObject::Connection connect(const Sender* sender, Signal signal, Receiver* receiver, Handler handler)
+    {
+        return QObject::connect(sender, signal, receiver, [receiver, handler](const auto&... arguments) {
+            try {
+                invokeHandler(handler, receiver, arguments...);
+            } catch (...) {
+                handleUnexpectedError(std::current_exception());
+            }
+        });
+    }
+
     // Looks up the loaded controls and connects their events to handlers.
     virtual void bind(const ControlSet& controls) = 0;
     // Forgets the controls of the window being unloaded.
@@ -50,6 +73,21 @@ protected:
 
 private:
     friend class Program;
+
+    template<class Handler, class Receiver, class... Arguments>
+    static void invokeHandler(const Handler& handler, Receiver* receiver, const Arguments&... arguments)
+    {
+        if constexpr (std::is_member_function_pointer_v<Handler>) {
+            if constexpr (std::is_invocable_v<const Handler&, Receiver*, const Arguments&...>)
+                std::invoke(handler, receiver, arguments...);
+            else
+                std::invoke(handler, receiver);
+        } else if constexpr (std::is_invocable_v<const Handler&, const Arguments&...>) {
+            std::invoke(handler, arguments...);
+        } else {
+            std::invoke(handler);
+        }
+    }
     void discard();
 
     Program& program_;
