@@ -7,6 +7,8 @@ namespace {
 
 // Rows in layout order. Legend cells lie in frame1, relative to its outer
 // top-left corner.
+// One row per control, as the layout reads.
+// clang-format off
 constexpr Control kControls[] = {
     {.kind = Kind::TextBox, .name = "Text2", .left = 2520, .top = 4800, .width = 1575, .height = 375,
      .backColor = 0x00FFFFFF, .font = Font{kMing, 14.25, 400}, .tabIndex = 34},
@@ -122,6 +124,7 @@ constexpr Control kControls[] = {
     {.kind = Kind::Label, .name = "Label1", .index = 0, .left = 5160, .top = 4800, .width = 1815, .height = 375,
      .caption = "彎矩作用位置", .backColor = 0x00FFFFC0, .font = Font{kMing, 14.25, 700}, .tabIndex = 30},
 };
+// clang-format on
 
 } // namespace
 

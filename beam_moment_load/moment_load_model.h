@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "deflection_table.h"
 #include "change_count.h"
+#include "deflection_table.h"
 #include "plot_point.h"
 
 #include <array>
@@ -22,6 +22,7 @@ std::vector<toolkit::PlotPoint> momentCurve(std::int16_t a, toolkit::DeflectionT
 
 // Legend row and colour of each scroll change since the last clear: rows 1 to
 // 7 (Label5 to Label11); every change from the seventh on takes row 7.
+// clang-format off
 inline constexpr std::array<toolkit::ChangeStep, 7> kChangeSteps{{
     {0, 9, "1"},
     {1, 10, "2"},
@@ -31,5 +32,6 @@ inline constexpr std::array<toolkit::ChangeStep, 7> kChangeSteps{{
     {5, 14, "6"},
     {6, 1, "7"},
 }};
+// clang-format on
 
 } // namespace moment_load

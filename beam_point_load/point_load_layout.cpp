@@ -7,6 +7,8 @@ namespace {
 
 // Rows in the window's own order: the legend cells right after their frame,
 // the support lines between the load symbol and the two shapes.
+// One row per control, as the layout reads.
+// clang-format off
 constexpr Control kControls[] = {
     {.kind = Kind::TextBox, .name = "Text2", .left = 1560, .top = 4680, .width = 1095, .height = 375,
      .font = Font{kMing, 12}, .tabIndex = 70},
@@ -210,6 +212,7 @@ constexpr Control kControls[] = {
     {.kind = Kind::Shape, .name = "Shape1", .left = 600, .top = 1320, .width = 6375, .height = 255,
      .borderColor = 0x0080FFFF, .fillColor = 0x0080C0FF, .fillStyle = FillStyle::Solid},
 };
+// clang-format on
 
 } // namespace
 

@@ -18,6 +18,7 @@ std::vector<toolkit::PlotPoint> pointLoadCurve(int position, toolkit::Deflection
 
 // Legend column and curve colour of each scroll change, by ChangeCount; from
 // the 21st change on, every change takes the last column.
+// clang-format off
 inline constexpr std::array<toolkit::ChangeStep, 21> kChangeSteps = {{
     {0, 1, "1"},
     {1, 2, "2"},
@@ -41,5 +42,6 @@ inline constexpr std::array<toolkit::ChangeStep, 21> kChangeSteps = {{
     {19, 4, "20"},
     {20, 5, "21"},
 }};
+// clang-format on
 
 } // namespace point_load

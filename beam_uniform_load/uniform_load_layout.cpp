@@ -5,6 +5,8 @@ using namespace toolkit;
 
 namespace {
 
+// One row per control, as the layout reads.
+// clang-format off
 constexpr Control kControls[] = {
     {.kind = Kind::Frame, .name = "frame1", .left = 0, .top = 4920, .width = 5295, .height = 3255,
      .caption = "圖形說明", .backColor = 0x00C0C0FF, .foreColor = 0x000000FF, .font = Font{kMing, 14.25, 700},
@@ -176,6 +178,7 @@ constexpr Control kControls[] = {
      .width = 1215, .height = 255, .backColor = 0x00FFC0C0, .tabIndex = 42,
      .borderStyle = BorderStyle::Single, .alignment = Alignment::Center},
 };
+// clang-format on
 
 } // namespace
 

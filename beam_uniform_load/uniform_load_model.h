@@ -18,6 +18,7 @@ std::optional<std::vector<toolkit::PlotPoint>> uniformLoadCurve(double w);
 
 // Legend row and curve colour of each scroll change, by ChangeCount; from the
 // tenth change on, every change takes the last row.
+// clang-format off
 inline constexpr std::array<toolkit::ChangeStep, 10> kChangeSteps = {{
     {0, 1, "1"},
     {1, 2, "2"},
@@ -30,5 +31,6 @@ inline constexpr std::array<toolkit::ChangeStep, 10> kChangeSteps = {{
     {8, 9, "9"},
     {9, 10, "10"},
 }};
+// clang-format on
 
 } // namespace uniform_load

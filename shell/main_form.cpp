@@ -19,6 +19,8 @@ using namespace toolkit;
 
 namespace {
 
+// One row per control, as the layout reads.
+// clang-format off
 constexpr Control kControls[] = {
     {.kind = Kind::Timer, .name = "Timer1", .interval = 300},
     {.kind = Kind::Label, .name = "Label2", .left = 1560, .top = 960, .width = 4515, .height = 360,
@@ -32,6 +34,7 @@ constexpr Control kControls[] = {
     {.kind = Kind::Menu, .name = "mnu3", .caption = "彎矩負荷"},
     {.kind = Kind::Menu, .name = "mnu4", .caption = "結束"},
 };
+// clang-format on
 
 } // namespace
 

@@ -30,7 +30,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
     return true;
 }
 
-void handleUnexpectedError(std::exception_ptr error)
+void handleUnexpectedError(const std::exception_ptr& error)
 {
     auto* application = qobject_cast<Application*>(QCoreApplication::instance());
     if (application == nullptr)
@@ -47,7 +47,8 @@ void handleUnexpectedError(std::exception_ptr error)
 
 void Application::endWithError(const QString& what)
 {
-    QMessageBox::critical(nullptr, QStringLiteral("執行錯誤"), QStringLiteral("程式發生錯誤，必須結束：\n%1").arg(what));
+    QMessageBox::critical(nullptr, QStringLiteral("執行錯誤"),
+                          QStringLiteral("程式發生錯誤，必須結束：\n%1").arg(what));
     program_.End();
 }
 

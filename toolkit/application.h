@@ -21,7 +21,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
-    friend void handleUnexpectedError(std::exception_ptr error);
+    friend void handleUnexpectedError(const std::exception_ptr& error);
     void endWithError(const QString& what);
 
     Program program_;

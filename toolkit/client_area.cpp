@@ -8,8 +8,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <ranges>
-
 namespace toolkit {
 
 ClientArea::ClientArea(const Window& window, QWidget* parent)
@@ -35,8 +33,8 @@ void ClientArea::paintEvent(QPaintEvent* event)
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
     // Rows listed first lie on top, so the supports stand over the beam.
-    for (const Control* row : figures_ | std::views::reverse)
-        paintFigure(painter, *row);
+    for (auto row = figures_.rbegin(); row != figures_.rend(); ++row)
+        paintFigure(painter, **row);
 }
 
 void ClientArea::resizeEvent(QResizeEvent* event)

@@ -60,7 +60,8 @@ void DrawingSurface::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const qreal ratio = layer_.image().devicePixelRatio();
     for (const QRect& dirty : visible)
-        painter.drawImage(dirty, layer_.image(), QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
+        painter.drawImage(dirty, layer_.image(),
+                          QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* event)

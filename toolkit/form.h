@@ -19,7 +19,7 @@ class FormWindow;
 class Program;
 
 // Names an error that escaped a handler and ends the program (application.cpp).
-void handleUnexpectedError(std::exception_ptr error);
+void handleUnexpectedError(const std::exception_ptr& error);
 
 // One window of the program. The Form object is the window's state and lives
 // from the window's first use to the end of the program; its widgets exist

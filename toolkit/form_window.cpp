@@ -101,7 +101,7 @@ ControlSet FormWindow::buildControls()
         case Kind::TextBox:
         case Kind::CommandButton:
         case Kind::HScrollBar: {
-            QWidget* widget = row.kind == Kind::TextBox       ? makeTextBox(row, parent)
+            QWidget* widget = row.kind == Kind::TextBox         ? makeTextBox(row, parent)
                               : row.kind == Kind::CommandButton ? makeButton(row, parent)
                                                                 : new ScrollBar(row, parent);
             focusable.emplace_back(row.tabIndex, widget);

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <locale.h>
+#include <locale.h> // NOLINT(modernize-deprecated-headers): newlocale and strtod_l are POSIX, declared only here
 #include <string>
 
 namespace toolkit {

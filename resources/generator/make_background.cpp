@@ -42,10 +42,10 @@ constexpr int kHeight = 480;
 constexpr float kVisibleCentreX = 250.0f;
 constexpr float kVisibleCentreY = 208.0f;
 
-constexpr std::uint32_t kSeed = 0x6b697474u;  // fixed: identical output on every run
+constexpr std::uint32_t kSeed = 0x6b697474u; // fixed: identical output on every run
 
-constexpr float kFarEdgeY = 330.0f;     // far edge of the wooden sill; the city lies beyond
-constexpr float kContactY = 372.0f;     // where the kittens sit on the wood
+constexpr float kFarEdgeY = 330.0f; // far edge of the wooden sill; the city lies beyond
+constexpr float kContactY = 372.0f; // where the kittens sit on the wood
 constexpr float kWoodHorizonY = 205.0f; // vanishing line that gives the wood its perspective
 
 constexpr float kPi = std::numbers::pi_v<float>;
@@ -57,7 +57,13 @@ struct Rgb {
     float g = 0.0f;
     float b = 0.0f;
 
-    Rgb& operator+=(const Rgb& o) { r += o.r; g += o.g; b += o.b; return *this; }
+    Rgb& operator+=(const Rgb& o)
+    {
+        r += o.r;
+        g += o.g;
+        b += o.b;
+        return *this;
+    }
     friend Rgb operator+(Rgb a, const Rgb& o) { return a += o; }
     friend Rgb operator-(const Rgb& a, const Rgb& o) { return {a.r - o.r, a.g - o.g, a.b - o.b}; }
     friend Rgb operator*(const Rgb& a, float s) { return {a.r * s, a.g * s, a.b * s}; }
@@ -65,10 +71,22 @@ struct Rgb {
     friend Rgb operator*(const Rgb& a, const Rgb& o) { return {a.r * o.r, a.g * o.g, a.b * o.b}; }
 };
 
-Rgb mix(const Rgb& a, const Rgb& b, float t) { return a + (b - a) * t; }
-float luminance(const Rgb& c) { return 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b; }
-float square(float v) { return v * v; }
-float clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
+Rgb mix(const Rgb& a, const Rgb& b, float t)
+{
+    return a + (b - a) * t;
+}
+float luminance(const Rgb& c)
+{
+    return 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b;
+}
+float square(float v)
+{
+    return v * v;
+}
+float clamp01(float v)
+{
+    return std::clamp(v, 0.0f, 1.0f);
+}
 
 // Works in both directions (edge0 > edge1 gives a falling edge).
 float smoothstep(float edge0, float edge1, float x)
@@ -78,11 +96,14 @@ float smoothstep(float edge0, float edge1, float x)
 }
 
 // A width x height grid of T with clamped bilinear sampling.
-template <typename T>
+template<typename T>
 struct Buffer {
     std::vector<T> px;
 
-    explicit Buffer(T fill = T{}) : px(static_cast<std::size_t>(kWidth) * kHeight, fill) {}
+    explicit Buffer(T fill = T{})
+        : px(static_cast<std::size_t>(kWidth) * kHeight, fill)
+    {
+    }
 
     T& at(int x, int y) { return px[static_cast<std::size_t>(y) * kWidth + x]; }
     const T& at(int x, int y) const { return px[static_cast<std::size_t>(y) * kWidth + x]; }
@@ -118,7 +139,10 @@ struct Layer {
 // whose algorithms differ between standard libraries.
 class Random {
 public:
-    explicit Random(std::uint32_t seed) : engine_(seed) {}
+    explicit Random(std::uint32_t seed)
+        : engine_(seed)
+    {
+    }
 
     float uniform() { return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f); }
     float range(float lo, float hi) { return lo + (hi - lo) * uniform(); }
@@ -183,9 +207,10 @@ std::vector<float> gaussianKernel(float sigma)
     const int radius = std::max(1, static_cast<int>(std::ceil(sigma * 3.0f)));
     std::vector<float> kernel(static_cast<std::size_t>(2 * radius + 1));
     float sum = 0.0f;
-    for (int i = -radius; i <= radius; ++i) {
+    for (int k = 0; k <= 2 * radius; ++k) {
+        const int i = k - radius;
         const float w = std::exp(-0.5f * square(static_cast<float>(i) / sigma));
-        kernel[static_cast<std::size_t>(i + radius)] = w;
+        kernel[static_cast<std::size_t>(k)] = w;
         sum += w;
     }
     for (float& w : kernel)
@@ -194,7 +219,7 @@ std::vector<float> gaussianKernel(float sigma)
 }
 
 // One separable pass; edges are clamped so borders do not darken.
-template <typename T>
+template<typename T>
 void blurPass(Buffer<T>& img, float sigma, bool horizontal)
 {
     if (sigma <= 0.05f)
@@ -205,16 +230,17 @@ void blurPass(Buffer<T>& img, float sigma, bool horizontal)
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             T sum{};
-            for (int i = -radius; i <= radius; ++i) {
+            for (int k = 0; k <= 2 * radius; ++k) {
+                const int i = k - radius;
                 const T& v = horizontal ? src.clamped(x + i, y) : src.clamped(x, y + i);
-                sum = sum + v * kernel[static_cast<std::size_t>(i + radius)];
+                sum = sum + v * kernel[static_cast<std::size_t>(k)];
             }
             img.at(x, y) = sum;
         }
     }
 }
 
-template <typename T>
+template<typename T>
 Buffer<T> blurred(Buffer<T> img, float sigmaX, float sigmaY)
 {
     blurPass(img, sigmaX, true);
@@ -274,8 +300,8 @@ struct LightRow {
     float minIntensity;
     float maxIntensity;
     float redShare;
-    float slope;   // rows are slightly tilted, like streets seen in perspective
-    float jitter;  // vertical scatter around the row
+    float slope; // rows are slightly tilted, like streets seen in perspective
+    float jitter; // vertical scatter around the row
 };
 
 constexpr Rgb kWarmWhite{1.00f, 0.84f, 0.64f};
@@ -301,8 +327,8 @@ std::vector<Light> placeCityLights(Random& rng)
     constexpr std::array kRows{
         LightRow{92.0f, 18, 3.5f, 7.0f, 0.15f, 0.7f, 0.30f, 0.03f, 5.0f},
         LightRow{134.0f, 18, 5.0f, 10.0f, 0.20f, 1.1f, 0.35f, -0.03f, 5.0f},
-        LightRow{180.0f, 17, 7.0f, 13.0f, 0.40f, 2.2f, 0.08f, 0.04f, 3.0f},  // oncoming headlights
-        LightRow{206.0f, 19, 7.0f, 13.0f, 0.35f, 1.9f, 0.95f, 0.04f, 3.0f},  // tail lights
+        LightRow{180.0f, 17, 7.0f, 13.0f, 0.40f, 2.2f, 0.08f, 0.04f, 3.0f}, // oncoming headlights
+        LightRow{206.0f, 19, 7.0f, 13.0f, 0.35f, 1.9f, 0.95f, 0.04f, 3.0f}, // tail lights
         LightRow{252.0f, 12, 10.0f, 18.0f, 0.35f, 1.9f, 0.50f, -0.02f, 5.0f},
         LightRow{298.0f, 8, 14.0f, 24.0f, 0.25f, 1.2f, 0.50f, 0.0f, 6.0f},
     };
@@ -340,7 +366,7 @@ void paintBokehDisc(Picture& pic, const Light& light)
     constexpr float kCatsEye = 0.35f;
     constexpr float kOpticalReach = 420.0f;
 
-    const float edge = 0.7f + 0.05f * light.radius;  // bigger discs are softer
+    const float edge = 0.7f + 0.05f * light.radius; // bigger discs are softer
     const float clipX = light.x - (light.x - kVisibleCentreX) / kOpticalReach * light.radius * kCatsEye;
     const float clipY = light.y - (light.y - kVisibleCentreY) / kOpticalReach * light.radius * kCatsEye;
     const float reach = light.radius + 2.0f * edge;
@@ -354,7 +380,7 @@ void paintBokehDisc(Picture& pic, const Light& light)
             const float d = std::hypot(x - light.x, y - light.y);
             const float dClip = std::hypot(x - clipX, y - clipY);
             const float cover = smoothstep(light.radius + edge, light.radius - edge, d)
-                              * smoothstep(light.radius * 1.1f + edge, light.radius * 1.1f - edge, dClip);
+                                * smoothstep(light.radius * 1.1f + edge, light.radius * 1.1f - edge, dClip);
             if (cover <= 0.0f)
                 continue;
             const float rr = d / light.radius;
@@ -382,17 +408,17 @@ void paintBokeh(Picture& sky, Random& rng)
 // --- Kittens -------------------------------------------------------------
 
 struct KittenLook {
-    Rgb fur;      // ground colour of the coat
-    Rgb stripes;  // tabby markings
-    Rgb tips;     // pale hair tips
-    Rgb earSkin;  // thin ear skin glowing in the back light
+    Rgb fur; // ground colour of the coat
+    Rgb stripes; // tabby markings
+    Rgb tips; // pale hair tips
+    Rgb earSkin; // thin ear skin glowing in the back light
 };
 
 struct KittenPose {
-    float x;          // centre of the base, in pixels
-    float scale;      // 1 = about 130 px wide
-    float headTilt;   // degrees, positive turns the head clockwise
-    float tailSide;   // -1 tail curls to the left, +1 to the right
+    float x; // centre of the base, in pixels
+    float scale; // 1 = about 130 px wide
+    float headTilt; // degrees, positive turns the head clockwise
+    float tailSide; // -1 tail curls to the left, +1 to the right
     std::uint32_t salt;
 };
 
@@ -408,10 +434,10 @@ struct KittenShape {
     std::array<QPainterPath, 2> ears;
     std::array<QPainterPath, 2> innerEars;
     QPainterPath tail;
-    std::array<QPointF, 2> earTips;  // in the picture
-    std::vector<QPointF> tailSpine;  // in the picture, base to tip
-    QPointF neck;                    // in the picture
-    QPointF crown;                   // in the picture
+    std::array<QPointF, 2> earTips; // in the picture
+    std::vector<QPointF> tailSpine; // in the picture, base to tip
+    QPointF neck; // in the picture
+    QPointF crown; // in the picture
     float scale = 1.0f;
 };
 
@@ -449,8 +475,8 @@ QPainterPath kittenEarPath(qreal side)
 {
     QPainterPath p;
     p.moveTo(side * 39, -160);
-    p.quadTo(side * 46, -192, side * 38, -218);   // outer edge up to the tip
-    p.quadTo(side * 20, -204, side * 6, -186);    // inner edge down to the crown
+    p.quadTo(side * 46, -192, side * 38, -218); // outer edge up to the tip
+    p.quadTo(side * 20, -204, side * 6, -186); // inner edge down to the crown
     p.closeSubpath();
     return p;
 }
@@ -491,7 +517,8 @@ KittenShape buildKittenShape(const KittenPose& pose)
     // The tail leaves the base of the spine towards the camera and curls
     // sideways along the wood; it is a tapered tube around a Bezier spine.
     const qreal s = pose.tailSide;
-    const std::array<QPointF, 4> ctrl{QPointF(s * 4, -12), QPointF(s * 12, 26), QPointF(s * 64, 36), QPointF(s * 90, 12)};
+    const std::array<QPointF, 4> ctrl{QPointF(s * 4, -12), QPointF(s * 12, 26), QPointF(s * 64, 36),
+                                      QPointF(s * 90, 12)};
     constexpr int kSpineSteps = 48;
     QPolygonF leftSide;
     QPolygonF rightSide;
@@ -499,8 +526,10 @@ KittenShape buildKittenShape(const KittenPose& pose)
     for (int i = 0; i <= kSpineSteps; ++i) {
         const qreal t = static_cast<qreal>(i) / kSpineSteps;
         const qreal u = 1 - t;
-        const QPointF point = ctrl[0] * (u * u * u) + ctrl[1] * (3 * u * u * t) + ctrl[2] * (3 * u * t * t) + ctrl[3] * (t * t * t);
-        const QPointF tangent = (ctrl[1] - ctrl[0]) * (3 * u * u) + (ctrl[2] - ctrl[1]) * (6 * u * t) + (ctrl[3] - ctrl[2]) * (3 * t * t);
+        const QPointF point = ctrl[0] * (u * u * u) + ctrl[1] * (3 * u * u * t) + ctrl[2] * (3 * u * t * t)
+                              + ctrl[3] * (t * t * t);
+        const QPointF tangent = (ctrl[1] - ctrl[0]) * (3 * u * u) + (ctrl[2] - ctrl[1]) * (6 * u * t)
+                                + (ctrl[3] - ctrl[2]) * (3 * t * t);
         const qreal length = std::hypot(tangent.x(), tangent.y());
         const QPointF normal(-tangent.y() / length, tangent.x() / length);
         const qreal halfWidth = 11.0 - 4.5 * t;
@@ -539,7 +568,7 @@ Plane rasterise(const QPainterPath& path)
 
 struct KittenMasks {
     Plane body;
-    Plane head;   // without the ears
+    Plane head; // without the ears
     Plane ears;
     Plane innerEars;
     Plane tail;
@@ -554,7 +583,8 @@ KittenMasks rasteriseKitten(const KittenShape& shape)
     m.ears = rasterise(shape.ears[0].united(shape.ears[1]));
     m.innerEars = rasterise(shape.innerEars[0].united(shape.innerEars[1]));
     m.tail = rasterise(shape.tail);
-    m.silhouette = rasterise(shape.body.united(shape.head).united(shape.ears[0]).united(shape.ears[1]).united(shape.tail));
+    m.silhouette = rasterise(
+        shape.body.united(shape.head).united(shape.ears[0]).united(shape.ears[1]).united(shape.tail));
     return m;
 }
 
@@ -594,7 +624,8 @@ QPointF furDirection(const KittenShape& shape, Part part, QPointF p, std::uint32
         break;
     case Part::Ear: {
         const QPointF tip = QLineF(p, shape.earTips[0]).length() < QLineF(p, shape.earTips[1]).length()
-                                ? shape.earTips[0] : shape.earTips[1];
+                                ? shape.earTips[0]
+                                : shape.earTips[1];
         dir = normalised(tip - p, QPointF(0, -1));
         break;
     }
@@ -638,11 +669,11 @@ float tabbyPattern(const KittenShape& shape, Part part, QPointF p, std::uint32_t
         const float lx = static_cast<float>(local.x());
         const float ly = static_cast<float>(-local.y());
         const float warp = fbm(lx * 0.03f, ly * 0.03f, 3, salt + 1u);
-        const float offset = static_cast<float>(salt % 13u);  // each kitten has its own coat
+        const float offset = static_cast<float>(salt % 13u); // each kitten has its own coat
         const float band = 0.5f + 0.5f * std::sin(ly * 0.17f + lx * lx * 0.003f + warp * 2.8f + offset);
         // Real markings are broken up and fade in and out.
         const float strength = 0.45f + 0.55f * smoothstep(-0.5f, 0.4f, fbm(lx * 0.05f, ly * 0.05f, 3, salt + 4u));
-        const float haunches = 0.45f + 0.55f * smoothstep(10.0f, 50.0f, ly);  // fewer marks low down
+        const float haunches = 0.45f + 0.55f * smoothstep(10.0f, 50.0f, ly); // fewer marks low down
         const float stripes = smoothstep(0.55f, 0.92f, band) * strength * haunches;
         const float spine = std::exp(-square(lx / 9.0f)) * smoothstep(25.0f, 80.0f, ly);
         return std::max(stripes, 0.7f * spine);
@@ -656,17 +687,17 @@ float tabbyPattern(const KittenShape& shape, Part part, QPointF p, std::uint32_t
         const float warp = fbm(hx * 0.05f, hy * 0.05f, 2, salt + 2u);
         const float converge = 1.0f + 0.012f * std::max(0.0f, -hy);
         const float band = 0.5f + 0.5f * std::cos(hx * converge * 0.42f + warp * 1.2f);
-        const float across = std::exp(-square(hx / 24.0f));  // lines only on the middle of the head
+        const float across = std::exp(-square(hx / 24.0f)); // lines only on the middle of the head
         return smoothstep(0.6f, 0.92f, band) * across * 0.85f;
     }
     case Part::Ear:
-        return 0.6f;  // backs of the ears are dark
+        return 0.6f; // backs of the ears are dark
     case Part::Tail: {
         const std::size_t i = nearestSpinePoint(shape, p);
         const float along = static_cast<float>(i) / static_cast<float>(shape.tailSpine.size() - 1);
         const float warp = fbm(static_cast<float>(p.x()) * 0.08f, static_cast<float>(p.y()) * 0.08f, 2, salt + 3u);
         const float band = 0.5f + 0.5f * std::sin(along * 2.0f * kPi * 4.0f + warp * 1.5f);
-        return std::max(0.8f * smoothstep(0.5f, 0.9f, band), smoothstep(0.85f, 0.98f, along));  // dark tip
+        return std::max(0.8f * smoothstep(0.5f, 0.9f, band), smoothstep(0.85f, 0.98f, along)); // dark tip
     }
     }
     return 0.0f;
@@ -687,9 +718,9 @@ float strandAt(const Plane& noise, QPointF p, QPointF dir, int halfLength)
 }
 
 struct Strands {
-    QPointF dir;   // direction the hair lies in
-    float fine;    // short strands
-    float coarse;  // longer locks
+    QPointF dir; // direction the hair lies in
+    float fine; // short strands
+    float coarse; // longer locks
 };
 
 Strands strandsAt(const KittenShape& shape, Part part, QPointF p, std::uint32_t salt, const Plane& noise)
@@ -709,20 +740,20 @@ float hairCover(const Plane& softMask, QPointF p, const Strands& st, float furLe
     const float here = softMask.sample(static_cast<float>(p.x()), static_cast<float>(p.y()));
     const float base = std::max(behind, here);
     if (base < 0.08f)
-        return 0.0f;  // no loose hairs floating in the air
+        return 0.0f; // no loose hairs floating in the air
     // Solid inside: strand noise only frays the outline, it never makes holes.
     return std::max(smoothstep(0.3f, 0.7f, base + 0.16f * st.fine), smoothstep(0.75f, 0.95f, here));
 }
 
 // Paints one kitten into the layer. The backdrop supplies the colour of the
 // rim light that the city throws on the edges of the fur.
-void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
-                 const Picture& backdropGlow, const Plane& noise)
+void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look, const Picture& backdropGlow,
+                 const Plane& noise)
 {
-    constexpr Rgb kRoomLight{0.62f, 0.48f, 0.34f};  // dim warm lamp behind the camera
+    constexpr Rgb kRoomLight{0.62f, 0.48f, 0.34f}; // dim warm lamp behind the camera
     constexpr Rgb kCityAmbient{0.10f, 0.05f, 0.045f};
     constexpr Rgb kWoodBounce{0.16f, 0.075f, 0.03f};
-    constexpr float kLightX = -0.45f, kLightY = -0.55f, kLightZ = 0.70f;  // from the upper left, behind the camera
+    constexpr float kLightX = -0.45f, kLightY = -0.55f, kLightZ = 0.70f; // from the upper left, behind the camera
     constexpr float kRimStrength = 4.0f;
 
     const KittenShape shape = buildKittenShape(pose);
@@ -743,7 +774,12 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
     const Plane innerEars = blurred(masks.innerEars, 0.7f, 0.7f);
     const Plane headShadow = blurred(masks.head, 5.0f * s, 5.0f * s);
 
-    const QRectF box = shape.body.united(shape.head).united(shape.ears[0]).united(shape.ears[1]).united(shape.tail).boundingRect().adjusted(-12, -12, 12, 12);
+    const QRectF box = shape.body.united(shape.head)
+                           .united(shape.ears[0])
+                           .united(shape.ears[1])
+                           .united(shape.tail)
+                           .boundingRect()
+                           .adjusted(-12, -12, 12, 12);
     const int x0 = std::max(1, static_cast<int>(box.left()));
     const int x1 = std::min(kWidth - 2, static_cast<int>(box.right()));
     const int y0 = std::max(1, static_cast<int>(box.top()));
@@ -756,8 +792,10 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
             Part part = partAt(masks, grown, x, y);
             Strands st = strandsAt(shape, part, p, pose.salt, noise);
             // Hairs do not hang down into the wood the kitten sits on.
-            const float length = part == Part::Tail ? furLength * 0.6f
-                                                    : furLength * smoothstep(kContactY + 2.0f, kContactY - 10.0f, static_cast<float>(y));
+            const float length = part == Part::Tail
+                                     ? furLength * 0.6f
+                                     : furLength
+                                           * smoothstep(kContactY + 2.0f, kContactY - 10.0f, static_cast<float>(y));
             const float alpha = hairCover(edgeSoft, p, st, length);
             if (alpha <= 0.0f)
                 continue;
@@ -793,7 +831,10 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
 
             // Shadow of the head on the shoulders, and of the kitten on its own base.
             if (part == Part::Body)
-                colour = colour * (1.0f - 0.5f * headShadow.at(x, std::max(0, y - static_cast<int>(7 * s))) * (1.0f - masks.head.at(x, y)));
+                colour = colour
+                         * (1.0f
+                            - 0.5f * headShadow.at(x, std::max(0, y - static_cast<int>(7 * s)))
+                                  * (1.0f - masks.head.at(x, y)));
             if (part != Part::Tail) {
                 colour = colour * (1.0f - 0.45f * smoothstep(kContactY - 26.0f * s, kContactY, static_cast<float>(y)));
                 colour += albedo * kWoodBounce * smoothstep(kContactY - 45.0f * s, kContactY, static_cast<float>(y));
@@ -803,12 +844,13 @@ void paintKitten(Layer& layer, const KittenPose& pose, const KittenLook& look,
             const float ex = rimZone.at(x + 1, y) - rimZone.at(x - 1, y);
             const float ey = rimZone.at(x, y + 1) - rimZone.at(x, y - 1);
             const float el = std::hypot(ex, ey);
-            const float facingUp = el > 1e-5f ? ey / el : 0.0f;  // the mask grows inwards
+            const float facingUp = el > 1e-5f ? ey / el : 0.0f; // the mask grows inwards
             const float edgeness = smoothstep(0.9f, 0.35f, rimZone.at(x, y));
             float rim = edgeness * clamp01(0.2f + 1.0f * facingUp) * (0.65f + 0.35f * std::clamp(fine, -1.0f, 2.0f));
             if (part == Part::Tail)
-                rim *= 0.25f;  // the tail lies low in the shadow of the body
-            const Rgb cityLight = backdropGlow.sample(static_cast<float>(x), static_cast<float>(y) - 30.0f) + Rgb{0.05f, 0.03f, 0.02f};
+                rim *= 0.25f; // the tail lies low in the shadow of the body
+            const Rgb cityLight = backdropGlow.sample(static_cast<float>(x), static_cast<float>(y) - 30.0f)
+                                  + Rgb{0.05f, 0.03f, 0.02f};
             colour += cityLight * (kRimStrength * std::max(0.0f, rim));
 
             // Thin ear skin glows pink where the lights shine through it.
@@ -857,10 +899,10 @@ Rgb woodAlbedo(int x, int y, float& ring)
     constexpr Rgb kEarlywood{0.20f, 0.10f, 0.05f};
     constexpr Rgb kLatewood{0.08f, 0.034f, 0.017f};
 
-    const float depth = 125.0f / (static_cast<float>(y) - kWoodHorizonY);   // 1 at the far edge
-    const float along = (static_cast<float>(x) - kWidth / 2.0f) * depth;   // position along the board
+    const float depth = 125.0f / (static_cast<float>(y) - kWoodHorizonY); // 1 at the far edge
+    const float along = (static_cast<float>(x) - kWidth / 2.0f) * depth; // position along the board
     const float phase = depth * 26.0f + 2.4f * fbm(along * 0.002f, depth * 1.2f, 4, 31u)
-                      + 0.2f * fbm(along * 0.03f, depth * 18.0f, 3, 37u);
+                        + 0.2f * fbm(along * 0.03f, depth * 18.0f, 3, 37u);
     ring = std::pow(0.5f + 0.5f * std::sin(phase * 2.0f * kPi), 3.0f);
     const float fibre = fbm(along * 0.04f, depth * 260.0f, 3, 41u);
     const float blotch = fbm(along * 0.006f, depth * 6.0f, 3, 43u);
@@ -915,7 +957,8 @@ void paintWood(Picture& scene, const Layer& kittens)
             const Rgb base = mix(albedo.at(x, y), albedoSoft.at(x, y), clamp01(soft));
             Rgb colour = base * (kRoomLight * (0.22f + 0.55f * nearness) + kCityAmbient);
             // A broad soft sheen of the lamp behind the camera.
-            colour += kRoomLight * (0.035f * std::exp(-square((fx - 300.0f) / 200.0f)) * std::exp(-square((fy - 440.0f) / 45.0f)));
+            colour += kRoomLight
+                      * (0.035f * std::exp(-square((fx - 300.0f) / 200.0f)) * std::exp(-square((fy - 440.0f) / 45.0f)));
             const float gloss = fresnel * (1.0f - 0.45f * rings.at(x, y));
             colour += reflection.at(x, y) * gloss;
             // Contact shadow where the kittens sit (light comes from the camera

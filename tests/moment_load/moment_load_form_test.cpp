@@ -290,9 +290,8 @@ void MomentLoadFormTest::symbolHidesPointsInItsBoxButNotOnTheBeam()
     for (const PlotPoint& point : curveFor(0)) {
         const QPoint pixel = toolkit::twipsToPoint(point.x, point.y);
         if (box.contains(pixel)) {
-            QVERIFY2(client.pixel(pixel) != green, qPrintable(QStringLiteral("point (%1, %2) shows through the symbol")
-                                                                  .arg(point.x)
-                                                                  .arg(point.y)));
+            QVERIFY2(client.pixel(pixel) != green,
+                     qPrintable(QStringLiteral("point (%1, %2) shows through the symbol").arg(point.x).arg(point.y)));
             ++hidden;
         } else if (point.y == 1900 && point.x >= 7000) {
             QCOMPARE(client.pixel(pixel), green);

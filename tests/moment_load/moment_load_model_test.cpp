@@ -152,8 +152,10 @@ void MomentLoadModelTest::tableHoldsTheLastSampleOfEachWholePosition()
     for (int j = 0; j <= 6; ++j) {
         // The last sample rounding to j lies at j + 0.49 or j + 0.5.
         const double expected = elasticCurve(j + 0.495, 0);
-        QVERIFY2(std::fabs(table.at(std::size_t(j)) - expected) < 0.0015,
-                 qPrintable(QStringLiteral("entry %1: %2, expected about %3").arg(j).arg(table.at(std::size_t(j))).arg(expected)));
+        QVERIFY2(
+            std::fabs(table.at(std::size_t(j)) - expected) < 0.0015,
+            qPrintable(
+                QStringLiteral("entry %1: %2, expected about %3").arg(j).arg(table.at(std::size_t(j))).arg(expected)));
     }
     QVERIFY(std::fabs(table.at(7)) < 1e-3);
     QCOMPARE(table.at(50), 1.0);

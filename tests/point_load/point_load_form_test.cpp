@@ -95,8 +95,7 @@ void PointLoadFormTest::cleanup()
     test_support::settle();
 }
 
-void PointLoadFormTest::verifyColumn(int column, const QString& number, const QString& position,
-                                     const QColor& swatch)
+void PointLoadFormTest::verifyColumn(int column, const QString& number, const QString& position, const QColor& swatch)
 {
     const toolkit::LegendGrid& legend = c().legend;
     const QString where = QStringLiteral("column %1").arg(column + 1);

@@ -28,7 +28,7 @@ using shell::Windows;
 namespace {
 
 constexpr int kBaselineCycle = 10;
-constexpr qint64 kSlackKiB = 4 * 1024;
+constexpr qint64 kSlackKiB = qint64{4} * 1024;
 
 // VmRSS of this process in KiB.
 qint64 residentKiB()
@@ -62,9 +62,8 @@ void expectFlat(int cycles, const std::function<void()>& cycle)
     qInfo("resident memory after cycle %d: %lld KiB, after cycle %d: %lld KiB (%+lld KiB)", kBaselineCycle,
           static_cast<long long>(baseline), cycles, static_cast<long long>(last),
           static_cast<long long>(last - baseline));
-    QVERIFY2(last - baseline <= allowed, qPrintable(QStringLiteral("grew by %1 KiB, %2 KiB allowed")
-                                                        .arg(last - baseline)
-                                                        .arg(allowed)));
+    QVERIFY2(last - baseline <= allowed,
+             qPrintable(QStringLiteral("grew by %1 KiB, %2 KiB allowed").arg(last - baseline).arg(allowed)));
 }
 
 } // namespace

@@ -55,7 +55,6 @@
 #include <vector>
 
 using namespace toolkit;
-using shell::MainForm;
 using shell::Windows;
 
 namespace {
@@ -152,9 +151,10 @@ char32_t randomCharacter(Random& random)
 QString randomText(Random& random)
 {
     static const std::array<const char*, 32> kNumbers = {
-        "1e400", "1e38", "-1e38", "3.4e38", "3.5e38", "1e39", "1e-400", "1.7976931348623157e308", "0", "-0",
-        "10", "11", "1E+37", ".", "-", "+", "e5", " 5", "5 ", "1 2 3", "1,5", "&H", "&HFF", "&hFFFF", "&O777",
-        "&H7FFFFFFF", "NaN", "inf", "-Infinity", "0x1p3", "1D300", "2.5d-3",
+        "1e400", "1e38",       "-1e38", "3.4e38", "3.5e38",    "1e39",  "1e-400", "1.7976931348623157e308",
+        "0",     "-0",         "10",    "11",     "1E+37",     ".",     "-",      "+",
+        "e5",    " 5",         "5 ",    "1 2 3",  "1,5",       "&H",    "&HFF",   "&hFFFF",
+        "&O777", "&H7FFFFFFF", "NaN",   "inf",    "-Infinity", "0x1p3", "1D300",  "2.5d-3",
     };
     QString text;
     // Very long text is rare, as pasting a page into a small box is.
@@ -596,7 +596,10 @@ QString RandomUseTest::actOnBeamWindow(Which w, Random& random, QString& problem
             QTest::mouseClick(&bar, Qt::LeftButton, {}, track.center());
             kind_ = "track click";
         }
-        return name + QStringLiteral(": track click %1 of the thumb, now at %2").arg(right ? "right" : "left").arg(bar.value());
+        return name
+               + QStringLiteral(": track click %1 of the thumb, now at %2")
+                     .arg(right ? "right" : "left")
+                     .arg(bar.value());
     }
     case BeamAction::Drag: {
         const int to = random.between(bar.minimum(), bar.maximum());
@@ -606,7 +609,7 @@ QString RandomUseTest::actOnBeamWindow(Which w, Random& random, QString& problem
         return name + QStringLiteral(": thumb dragged from %1 to %2").arg(from).arg(to);
     }
     case BeamAction::Key: {
-        static constexpr std::array<Qt::Key, 8> kKeys = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,  Qt::Key_Down,
+        static constexpr std::array<Qt::Key, 8> kKeys = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,   Qt::Key_Down,
                                                          Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
         const Qt::Key key = random.pick(kKeys);
         QTest::keyClick(&bar, key);
@@ -763,7 +766,8 @@ QString RandomUseTest::checkInvariants()
         if (record.changesThisAction > 1)
             return name + QStringLiteral(": one action made %1 changes").arg(record.changesThisAction);
         if (changeCountOf(w) != record.count)
-            return name + QStringLiteral(": ChangeCount is %1 after %2 changes").arg(changeCountOf(w)).arg(record.count);
+            return name
+                   + QStringLiteral(": ChangeCount is %1 after %2 changes").arg(changeCountOf(w)).arg(record.count);
         if (!form(w).isLoaded())
             continue;
         const BeamControls c = beam(w);
@@ -777,14 +781,16 @@ QString RandomUseTest::checkInvariants()
             const QString number = c.legend->cell(last.line, 0).caption();
             const QString value = c.legend->cell(last.line, 1).caption();
             if (number != last.number || value != QString::number(last.value))
-                return name + QStringLiteral(": legend line %1 shows \"%2\" \"%3\" after change %4 to %5")
-                                  .arg(QString::number(last.line + 1), number, value, last.number,
-                                       QString::number(last.value));
+                return name
+                       + QStringLiteral(": legend line %1 shows \"%2\" \"%3\" after change %4 to %5")
+                             .arg(QString::number(last.line + 1), number, value, last.number,
+                                  QString::number(last.value));
         }
         // A change shows its value in the read-out at once.
         if (record.changesThisAction == 1 && c.texts.front()->text() != QString::number(c.bar->value()))
-            return name + QStringLiteral(": the read-out shows \"%1\" at %2")
-                              .arg(show(c.texts.front()->text()), QString::number(c.bar->value()));
+            return name
+                   + QStringLiteral(": the read-out shows \"%1\" at %2")
+                         .arg(show(c.texts.front()->text()), QString::number(c.bar->value()));
     }
     return {};
 }
@@ -846,7 +852,8 @@ void RandomUseTest::randomActionsKeepTheInvariants()
     qInfo("%ld actions in %.1f s: %ld restarts, %d message boxes", actions, double(clock.elapsed()) / 1000.0, restarts,
           boxes_);
     for (const auto& [what, tally] : tally_)
-        qInfo("%8ld  %-22s %8.3f ms each", tally.count, what.c_str(), double(tally.nanoseconds) / 1e6 / double(tally.count));
+        qInfo("%8ld  %-22s %8.3f ms each", tally.count, what.c_str(),
+              double(tally.nanoseconds) / 1e6 / double(tally.count));
 }
 
 // A long run outlasts QtTest's five minutes per test function: allow 5 ms an

@@ -22,7 +22,7 @@ namespace {
 bool encodableInBig5(std::string_view utf8)
 {
     iconv_t converter = iconv_open("BIG5", "UTF-8");
-    if (converter == iconv_t(-1))
+    if (converter == iconv_t(-1)) // NOLINT(performance-no-int-to-ptr): iconv's documented error value
         qFatal("iconv cannot convert to Big5 here");
     std::string input(utf8);
     std::string output(input.size() * 2 + 4, '\0');
@@ -59,8 +59,8 @@ void CaptionsTest::textsAreBig5_data()
     for (const Window* window : windows) {
         QTest::addRow("%s caption", window->name) << QString::fromUtf8(window->caption);
         for (const Control& row : window->controls) {
-            const QByteArray tag = QByteArray(window->name) + ' ' + row.name +
-                                   (row.index == kNoIndex ? QByteArray() : '(' + QByteArray::number(row.index) + ')');
+            const QByteArray tag = QByteArray(window->name) + ' ' + row.name
+                                   + (row.index == kNoIndex ? QByteArray() : '(' + QByteArray::number(row.index) + ')');
             QTest::addRow("%s", tag.constData()) << QString::fromUtf8(row.caption);
             if (row.font)
                 QTest::addRow("%s font", tag.constData()) << QString::fromUtf8(row.font->face);

@@ -154,7 +154,7 @@ void NavigationTest::menuEntryUnloadsTheMainWindowFirst()
     menuEntry(windows_->Form1(), entry.constData()).trigger();
     test_support::settle();
 
-    const Form& chosen = window == 2 ? static_cast<Form&>(windows_->Form2())
+    const Form& chosen = window == 2   ? static_cast<Form&>(windows_->Form2())
                          : window == 3 ? static_cast<Form&>(windows_->Form3())
                                        : static_cast<Form&>(windows_->Form4());
     QVERIFY(!windows_->Form1().isLoaded());
@@ -312,7 +312,7 @@ void NavigationTest::beamWindowsOpenWithEveryControlInView()
 {
     QFETCH(int, window);
     QFETCH(const Window*, layout);
-    Form& form = window == 2 ? static_cast<Form&>(windows_->Form2())
+    Form& form = window == 2   ? static_cast<Form&>(windows_->Form2())
                  : window == 3 ? static_cast<Form&>(windows_->Form3())
                                : static_cast<Form&>(windows_->Form4());
     form.Show();

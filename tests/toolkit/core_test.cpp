@@ -84,13 +84,12 @@ void CoreTest::palette_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QColor>("colour");
-    const QColor expected[16] = {{0, 0, 0},     {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
-                                 {128, 0, 0},   {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
-                                 {128, 128, 128}, {0, 0, 255}, {0, 255, 0},   {0, 255, 255},
-                                 {255, 0, 0},   {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
-    const char* names[16] = {"black",       "blue",          "green",        "cyan",
-                             "red",         "magenta",       "dark yellow",  "light grey",
-                             "grey",        "light blue",    "light green",  "light cyan",
+    const QColor expected[16] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128},
+                                 {128, 0, 0},     {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
+                                 {128, 128, 128}, {0, 0, 255},   {0, 255, 0},   {0, 255, 255},
+                                 {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255}};
+    const char* names[16] = {"black",       "blue",          "green",        "cyan",       "red",         "magenta",
+                             "dark yellow", "light grey",    "grey",         "light blue", "light green", "light cyan",
                              "light red",   "light magenta", "light yellow", "white"};
     for (int i = 0; i < 16; ++i)
         QTest::newRow(names[i]) << i << expected[i];
@@ -120,17 +119,22 @@ void CoreTest::openingClientSize_data()
         {.kind = Kind::CommandButton, .name = "Command2", .left = 7680, .top = 6960, .width = 1335, .height = 495},
         {.kind = Kind::Frame, .name = "frame1", .left = 240, .top = 5280, .width = 6855, .height = 2295},
         // Inside the frame: its position is relative to the frame.
-        {.kind = Kind::Label, .name = "Label5", .container = "frame1", .left = 6480, .top = 1680, .width = 255,
+        {.kind = Kind::Label,
+         .name = "Label5",
+         .container = "frame1",
+         .left = 6480,
+         .top = 1680,
+         .width = 255,
          .height = 375},
         {.kind = Kind::Line, .name = "Line1", .x1 = 600, .y1 = 1560, .x2 = 9500, .y2 = 1920},
     };
     QTest::addColumn<const Window*>("window");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    static const Window inside{.name = "Form1", .caption = "", .clientWidth = 7500, .clientHeight = 6240,
-                               .controls = kInside};
-    static const Window beyond{.name = "Form2", .caption = "", .clientWidth = 8115, .clientHeight = 6270,
-                               .controls = kBeyond};
+    static const Window inside{
+        .name = "Form1", .caption = "", .clientWidth = 7500, .clientHeight = 6240, .controls = kInside};
+    static const Window beyond{
+        .name = "Form2", .caption = "", .clientWidth = 8115, .clientHeight = 6270, .controls = kBeyond};
     QTest::newRow("everything inside keeps its size") << &inside << 7500 << 6240;
     QTest::newRow("grows to the furthest control plus margin") << &beyond << 9500 + 120 << 7575 + 120;
 }

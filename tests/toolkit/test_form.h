@@ -20,6 +20,8 @@ namespace test_form {
 using namespace toolkit;
 
 // Client area 3000 × 2250 twips: 200 × 150 pixels.
+// One row per control, as the layout reads.
+// clang-format off
 inline constexpr Control kControls[] = {
     {.kind = Kind::Timer, .name = "Timer1", .interval = 50},
     {.kind = Kind::Menu, .name = "mnu1", .caption = "選項"},
@@ -40,6 +42,7 @@ inline constexpr Control kControls[] = {
     {.kind = Kind::Shape, .name = "Shape1", .left = 150, .top = 900, .width = 1200, .height = 300,
      .borderColor = 0x0080FFFF, .fillColor = 0x0080C0FF, .fillStyle = FillStyle::Solid},
 };
+// clang-format on
 
 inline const Window kWindow{
     .name = "Test",

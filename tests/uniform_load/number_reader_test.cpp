@@ -88,7 +88,10 @@ void NumberReaderTest::reads_data()
     QTest::newRow("blank after the sign") << "- 5" << -5.0;
     QTest::newRow("blanks around the exponent") << "1 e - 2" << 0.01;
     QTest::newRow("carriage return ends the number") << "1\r2" << 1.0;
-    QTest::newRow("NUL ends the number") << QString::fromUtf16(u"1\0" "2", 3) << 1.0;
+    QTest::newRow("NUL ends the number") << QString::fromUtf16(u"1\0"
+                                                               "2",
+                                                               3)
+                                         << 1.0;
 
     // Long digit strings are read in full and rounded once.
     QTest::newRow("thirty digits") << "123456789012345678901234567890" << 123456789012345678901234567890.0;
@@ -172,7 +175,8 @@ void NumberReaderTest::blanksAnywhereChangeNothing()
         for (const QString blank : {" ", "\t", "\n", "  \t "}) {
             const QString spaced = QString(text).insert(at, blank);
             const double actual = readLeadingNumber(spaced);
-            QVERIFY2(actual == expected, qPrintable(QStringLiteral("%1 reads %2").arg(spaced.toHtmlEscaped(), described(actual))));
+            QVERIFY2(actual == expected,
+                     qPrintable(QStringLiteral("%1 reads %2").arg(spaced.toHtmlEscaped(), described(actual))));
         }
     }
 }
