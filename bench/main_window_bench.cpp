@@ -2,35 +2,14 @@
 #include "form_window.h"
 #include "main_form.h"
 #include "program.h"
+#include "test_support.h"
 #include "windows.h"
 
-#include <QCoreApplication>
 #include <QPixmap>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// The offscreen platform cannot raise windows and says so at every Show; that
-// line, repeated thousands of times, is not what this figure is about.
-void quietOffscreenNotices()
-{
-    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (message.startsWith(QLatin1String("This plugin does not support")))
-            return;
-        standard(type, context, message);
-    });
-}
-
-// Runs what an unloaded window leaves queued: its deferred delete and the
-// program's end check.
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // The main window from nothing to its first picture: the window objects, the
 // widgets built from the layout table, the background picture, the banner
@@ -39,7 +18,7 @@ void settle()
 // cold start of the whole process is timed from outside (scripts/bench.sh).
 void BM_MainWindowBuildAndFirstPaint(benchmark::State& state)
 {
-    quietOffscreenNotices();
+    test_support::installLook();
     for (auto _ : state) {
         toolkit::Program program;
         shell::Windows windows(program);
@@ -50,7 +29,7 @@ void BM_MainWindowBuildAndFirstPaint(benchmark::State& state)
 
         state.PauseTiming();
         form.Unload();
-        settle();
+        test_support::settle();
         state.ResumeTiming();
     }
 }

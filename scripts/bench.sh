@@ -16,7 +16,7 @@ repetitions=${BENCH_REPETITIONS:-10}
 runs=${BENCH_STARTUP_RUNS:-30}
 
 scripts/install-deps.sh hyperfine time xvfb xauth python3 >&2
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target beam-bench beam-deflection beam-deflection-screenshots >/dev/null
 
 results=$(mktemp -d)

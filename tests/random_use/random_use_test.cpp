@@ -86,22 +86,6 @@ private:
     std::mt19937_64 engine_;
 };
 
-QRect scrollBarPart(QScrollBar& bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    option.upsideDown = bar.invertedAppearance();
-    option.subControls = QStyle::SC_All;
-    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
-}
-
 // Text as a user may type or paste it into any text box.
 QString codePoint(char32_t c)
 {
@@ -590,7 +574,8 @@ QString RandomUseTest::actOnBeamWindow(Which w, Random& random, QString& problem
         // A click in the track beside the thumb; nothing to click where the
         // thumb is at that end.
         const bool right = random.chance(50);
-        const QRect track = scrollBarPart(bar, right ? QStyle::SC_ScrollBarAddPage : QStyle::SC_ScrollBarSubPage);
+        const QRect track = test_support::scrollBarPart(bar, right ? QStyle::SC_ScrollBarAddPage
+                                                                   : QStyle::SC_ScrollBarSubPage);
         kind_ = "track click at the end";
         if (!track.isEmpty()) {
             QTest::mouseClick(&bar, Qt::LeftButton, {}, track.center());

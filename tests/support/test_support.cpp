@@ -15,9 +15,7 @@
 
 namespace test_support {
 
-namespace {
-
-QRect subControlRect(QScrollBar& bar, QStyle::SubControl part)
+QRect scrollBarPart(QScrollBar& bar, QStyle::SubControl part)
 {
     QStyleOptionSlider option;
     option.initFrom(&bar);
@@ -32,8 +30,6 @@ QRect subControlRect(QScrollBar& bar, QStyle::SubControl part)
     option.subControls = QStyle::SC_All;
     return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
 }
-
-} // namespace
 
 void installLook()
 {
@@ -57,18 +53,18 @@ void settle()
 
 void clickRightArrow(QScrollBar& bar)
 {
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, subControlRect(bar, QStyle::SC_ScrollBarAddLine).center());
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, scrollBarPart(bar, QStyle::SC_ScrollBarAddLine).center());
 }
 
 void clickLeftArrow(QScrollBar& bar)
 {
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, subControlRect(bar, QStyle::SC_ScrollBarSubLine).center());
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, scrollBarPart(bar, QStyle::SC_ScrollBarSubLine).center());
 }
 
 void dragThumbTo(QScrollBar& bar, int value)
 {
-    const QRect thumb = subControlRect(bar, QStyle::SC_ScrollBarSlider);
-    const int span = subControlRect(bar, QStyle::SC_ScrollBarGroove).width() - thumb.width();
+    const QRect thumb = scrollBarPart(bar, QStyle::SC_ScrollBarSlider);
+    const int span = scrollBarPart(bar, QStyle::SC_ScrollBarGroove).width() - thumb.width();
     const auto offset = [&](int v) { return QStyle::sliderPositionFromValue(bar.minimum(), bar.maximum(), v, span); };
     const QPoint start = thumb.center();
     const QPoint end = start + QPoint(offset(value) - offset(bar.value()), 0);

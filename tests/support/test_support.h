@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QStyle>
 
 class QScrollBar;
 
@@ -22,6 +23,9 @@ void installLook();
 
 // Runs queued work: deferred deletes, the program's end check, repaints.
 void settle();
+
+// Where a part of a scroll bar (arrow, track, thumb) lies in the bar.
+QRect scrollBarPart(QScrollBar& bar, QStyle::SubControl part);
 
 // A click on a horizontal scroll bar's right or left arrow button.
 void clickRightArrow(QScrollBar& bar);
