@@ -22,7 +22,9 @@ ClientArea::ClientArea(const Window& window, QWidget* parent)
 
 void ClientArea::addFigure(const Control& row)
 {
-    figures_.push_back(&row);
+    // Rows listed first lie on top, so the supports stand over the beam: keep
+    // the figures in painting order, the last row first.
+    figures_.insert(figures_.begin(), &row);
 }
 
 void ClientArea::paintEvent(QPaintEvent* event)
@@ -32,9 +34,8 @@ void ClientArea::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), backColor_);
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
-    // Rows listed first lie on top, so the supports stand over the beam.
-    for (auto row = figures_.rbegin(); row != figures_.rend(); ++row)
-        paintFigure(painter, **row);
+    for (const Control* row : figures_)
+        paintFigure(painter, *row);
 }
 
 void ClientArea::resizeEvent(QResizeEvent* event)

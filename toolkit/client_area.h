@@ -31,7 +31,7 @@ protected:
 private:
     QColor backColor_;
     QPixmap picture_;
-    std::vector<const Control*> figures_;
+    std::vector<const Control*> figures_; // in painting order
     DrawingSurface* surface_;
 };
 
