@@ -2,11 +2,7 @@
 #include "moment_load_form.h"
 #include "moment_load_model.h"
 
-#include "program.h"
-#include "windows.h"
-
-#include <QCoreApplication>
-#include <QScrollBar>
+#include "scroll_change_bench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,24 +21,10 @@ void BM_MomentLoadCurve(benchmark::State& state)
 }
 BENCHMARK(BM_MomentLoadCurve);
 
-// One whole scroll change of a shown Form4: Text1, the symbol moved, the
-// curve plotted dot by dot, the legend row filled and the repaint requested.
-// The bar swings between two positions so that every step is a real change.
+// One whole change of the scroll bar on Form4, around mid-span.
 void BM_MomentLoadScrollChange(benchmark::State& state)
 {
-    toolkit::Program program;
-    shell::Windows windows(program);
-    MomentLoadForm& form = windows.Form4();
-    form.Show();
-    QCoreApplication::processEvents();
-    QScrollBar& bar = form.controls().HScroll1;
-
-    int position = 3;
-    for (auto _ : state) {
-        position = position == 3 ? 4 : 3;
-        bar.setValue(position);
-    }
-    form.Unload();
+    measureScrollChanges(state, &shell::Windows::Form4, 3);
 }
 BENCHMARK(BM_MomentLoadScrollChange);
 

@@ -2,11 +2,7 @@
 #include "point_load_form.h"
 #include "point_load_model.h"
 
-#include "program.h"
-#include "windows.h"
-
-#include <QCoreApplication>
-#include <QScrollBar>
+#include "scroll_change_bench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,34 +21,10 @@ void BM_PointLoadCurve(benchmark::State& state)
 }
 BENCHMARK(BM_PointLoadCurve);
 
-// One whole change of the scroll bar on a shown window, as an arrow click
-// gives it: text, symbol, curve of 2000 dots with their repaint requests,
-// legend column and count.
+// One whole change of the scroll bar on Form2, around mid-span.
 void BM_PointLoadScrollChange(benchmark::State& state)
 {
-    toolkit::Program program;
-    shell::Windows windows(program);
-    PointLoadForm& form = windows.Form2();
-    form.Show();
-    QCoreApplication::processEvents();
-    QScrollBar& bar = form.controls().HScroll1;
-    bar.setValue(9);
-
-    std::int64_t changes = 0;
-    for (auto _ : state) {
-        bar.triggerAction(bar.value() == 9 ? QAbstractSlider::SliderSingleStepAdd
-                                           : QAbstractSlider::SliderSingleStepSub);
-        if (++changes % 64 == 0) {
-            // Paint what is due and start afresh now and then, so that the
-            // pending repaints and the drawing do not pile up.
-            state.PauseTiming();
-            QCoreApplication::processEvents();
-            form.Command3_Click();
-            QCoreApplication::processEvents();
-            state.ResumeTiming();
-        }
-    }
-    state.SetItemsProcessed(changes);
+    measureScrollChanges(state, &shell::Windows::Form2, 9);
 }
 BENCHMARK(BM_PointLoadScrollChange);
 

@@ -2,11 +2,7 @@
 #include "uniform_load_form.h"
 #include "uniform_load_model.h"
 
-#include "program.h"
-#include "windows.h"
-
-#include <QCoreApplication>
-#include <QScrollBar>
+#include "scroll_change_bench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,24 +18,9 @@ static void BM_UniformLoadCurve(benchmark::State& state)
 }
 BENCHMARK(BM_UniformLoadCurve);
 
-// One whole scroll change of a shown Form3: Text1 written and read back, the
-// curve computed and its 1001 dots written, the legend row filled, repaints
-// requested.
+// One whole change of the scroll bar on Form3, between loads 4 and 5.
 static void BM_UniformLoadScrollChange(benchmark::State& state)
 {
-    toolkit::Program program;
-    shell::Windows windows(program);
-    UniformLoadForm& form = windows.Form3();
-    form.Show();
-    // A load of 5, as a drag of the thumb would set it.
-    form.controls().HScroll1.setValue(5);
-    QCoreApplication::processEvents();
-    for (auto _ : state) {
-        form.HScroll1_Change();
-        state.PauseTiming();
-        // Repaint what the change asked for, as the event loop would after it.
-        QCoreApplication::processEvents();
-        state.ResumeTiming();
-    }
+    measureScrollChanges(state, &shell::Windows::Form3, 4);
 }
 BENCHMARK(BM_UniformLoadScrollChange);

@@ -83,8 +83,8 @@ target_text = {
 }
 descriptions = {
     "BM_PointLoadCurve": "concentrated load: one curve (2000 samples)",
-    "BM_UniformLoadCurve": "uniform load: one curve (2000 samples)",
-    "BM_MomentLoadCurve": "moment: one curve (2000 samples)",
+    "BM_UniformLoadCurve": "uniform load: one curve (1001 samples)",
+    "BM_MomentLoadCurve": "moment: one curve (701 samples)",
     "BM_PointLoadScrollChange": "concentrated load: one whole scroll change",
     "BM_UniformLoadScrollChange": "uniform load: one whole scroll change",
     "BM_MomentLoadScrollChange": "moment: one whole scroll change",
