@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "moment_load_form.h"
+#include "beam_moment_load/moment_load_form.h"
 
-#include "moment_load_layout.h"
-#include "moment_load_model.h"
+#include "beam_moment_load/moment_load_layout.h"
+#include "beam_moment_load/moment_load_model.h"
 
-#include "control_set.h"
-#include "drawing_surface.h"
-#include "number_text.h"
-#include "palette.h"
-#include "picture_box.h"
+#include "toolkit/control_set.h"
+#include "toolkit/drawing_surface.h"
+#include "toolkit/number_text.h"
+#include "toolkit/palette.h"
+#include "toolkit/picture_box.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "change_count.h"
-#include "deflection_table.h"
-#include "form.h"
-#include "legend_grid.h"
+#include "toolkit/change_count.h"
+#include "toolkit/deflection_table.h"
+#include "toolkit/form.h"
+#include "toolkit/legend_grid.h"
 
 #include <cstdint>
 

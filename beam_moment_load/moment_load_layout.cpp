@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "moment_load_layout.h"
+#include "beam_moment_load/moment_load_layout.h"
 
 using namespace toolkit;
 

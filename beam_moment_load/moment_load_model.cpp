@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "moment_load_model.h"
+#include "beam_moment_load/moment_load_model.h"
 
 #include <cmath>
 

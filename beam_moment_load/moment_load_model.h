@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "change_count.h"
-#include "deflection_table.h"
-#include "plot_point.h"
+#include "toolkit/change_count.h"
+#include "toolkit/deflection_table.h"
+#include "toolkit/plot_point.h"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "point_load_layout.h"
+#include "beam_point_load/point_load_layout.h"
 
 using namespace toolkit;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "point_load_model.h"
+#include "beam_point_load/point_load_model.h"
 
 #include <cmath>
 #include <cstdint>

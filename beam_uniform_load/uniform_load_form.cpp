@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "uniform_load_form.h"
+#include "beam_uniform_load/uniform_load_form.h"
 
-#include "uniform_load_layout.h"
-#include "uniform_load_model.h"
+#include "beam_uniform_load/uniform_load_layout.h"
+#include "beam_uniform_load/uniform_load_model.h"
 
-#include "control_set.h"
-#include "drawing_surface.h"
-#include "form_window.h"
-#include "number_reader.h"
-#include "number_text.h"
-#include "palette.h"
+#include "toolkit/control_set.h"
+#include "toolkit/drawing_surface.h"
+#include "toolkit/form_window.h"
+#include "toolkit/number_reader.h"
+#include "toolkit/number_text.h"
+#include "toolkit/palette.h"
 
 #include <QLineEdit>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "change_count.h"
-#include "form.h"
-#include "legend_grid.h"
+#include "toolkit/change_count.h"
+#include "toolkit/form.h"
+#include "toolkit/legend_grid.h"
 
 class QLineEdit;
 class QPushButton;

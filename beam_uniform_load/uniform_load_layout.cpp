@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "uniform_load_layout.h"
+#include "beam_uniform_load/uniform_load_layout.h"
 
 using namespace toolkit;
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "layout.h"
+#include "toolkit/layout.h"
 
 extern const toolkit::Window kUniformLoadWindow;

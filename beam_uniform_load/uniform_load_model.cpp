@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "uniform_load_model.h"
+#include "beam_uniform_load/uniform_load_model.h"
 
 #include <cmath>
 #include <cstdint>

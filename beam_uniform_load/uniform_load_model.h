@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "change_count.h"
-#include "plot_point.h"
+#include "toolkit/change_count.h"
+#include "toolkit/plot_point.h"
 
 #include <array>
 #include <optional>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "standard_look.h"
+#include "toolkit/standard_look.h"
 
 #include <QApplication>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "form_window.h"
-#include "main_form.h"
-#include "program.h"
-#include "test_support.h"
-#include "windows.h"
+#include "shell/main_form.h"
+#include "shell/window_list.h"
+#include "tests/support/test_support.h"
+#include "toolkit/form_window.h"
+#include "toolkit/program.h"
 
 #include <QPixmap>
 

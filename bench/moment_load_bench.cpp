@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "moment_load_form.h"
-#include "moment_load_model.h"
+#include "beam_moment_load/moment_load_form.h"
+#include "beam_moment_load/moment_load_model.h"
 
-#include "scroll_change_bench.h"
+#include "bench/scroll_change_bench.h"
 
 #include <benchmark/benchmark.h>
 

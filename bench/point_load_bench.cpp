@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "point_load_form.h"
-#include "point_load_model.h"
+#include "beam_point_load/point_load_form.h"
+#include "beam_point_load/point_load_model.h"
 
-#include "scroll_change_bench.h"
+#include "bench/scroll_change_bench.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "program.h"
-#include "test_support.h"
-#include "windows.h"
+#include "shell/window_list.h"
+#include "tests/support/test_support.h"
+#include "toolkit/program.h"
 
 #include <QScrollBar>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "uniform_load_form.h"
-#include "uniform_load_model.h"
+#include "beam_uniform_load/uniform_load_form.h"
+#include "beam_uniform_load/uniform_load_model.h"
 
-#include "scroll_change_bench.h"
+#include "bench/scroll_change_bench.h"
 
 #include <benchmark/benchmark.h>
 

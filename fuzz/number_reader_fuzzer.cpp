@@ -10,7 +10,7 @@
 // Each input is read as UTF-8 text and as UTF-16 text, and it also drives the
 // building of a plain decimal number, so that the strtod comparison is
 // exercised on every run, not only on the rare input that is one already.
-#include "number_reader.h"
+#include "toolkit/number_reader.h"
 
 #include <QString>
 

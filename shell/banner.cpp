@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "banner.h"
+#include "shell/banner.h"
 
 namespace shell {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
-#include "client_area.h"
-#include "form_window.h"
-#include "main_form.h"
-#include "windows.h"
+#include "shell/main_form.h"
+#include "shell/window_list.h"
+#include "toolkit/application.h"
+#include "toolkit/client_area.h"
+#include "toolkit/form_window.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "main_form.h"
+#include "shell/main_form.h"
 
-#include "banner.h"
-#include "control_set.h"
-#include "label.h"
-#include "moment_load_form.h"
-#include "point_load_form.h"
-#include "program.h"
-#include "uniform_load_form.h"
-#include "windows.h"
+#include "beam_moment_load/moment_load_form.h"
+#include "beam_point_load/point_load_form.h"
+#include "beam_uniform_load/uniform_load_form.h"
+#include "shell/banner.h"
+#include "shell/window_list.h"
+#include "toolkit/control_set.h"
+#include "toolkit/label.h"
+#include "toolkit/program.h"
 
 #include <QAction>
 #include <QTimer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "form.h"
+#include "toolkit/form.h"
 
 #include <cstdint>
 

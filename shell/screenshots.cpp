@@ -2,13 +2,13 @@
 // Renders the four windows as a user sees them, for the README: the main
 // window as it opens and each beam window after a few changes of its scroll
 // bar. Usage: beam-deflection-screenshots OUTPUT_FOLDER
-#include "application.h"
-#include "form_window.h"
-#include "main_form.h"
-#include "moment_load_form.h"
-#include "point_load_form.h"
-#include "uniform_load_form.h"
-#include "windows.h"
+#include "beam_moment_load/moment_load_form.h"
+#include "beam_point_load/point_load_form.h"
+#include "beam_uniform_load/uniform_load_form.h"
+#include "shell/main_form.h"
+#include "shell/window_list.h"
+#include "toolkit/application.h"
+#include "toolkit/form_window.h"
 
 #include <QDir>
 #include <QScrollBar>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "application.h"
+#include "toolkit/application.h"
 
-#include "form.h"
-#include "standard_look.h"
+#include "toolkit/form.h"
+#include "toolkit/standard_look.h"
 
 #include <QMessageBox>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "client_area.h"
+#include "toolkit/client_area.h"
 
-#include "drawing_surface.h"
-#include "standard_look.h"
-#include "units.h"
+#include "toolkit/drawing_surface.h"
+#include "toolkit/standard_look.h"
+#include "toolkit/units.h"
 
 #include <QPaintEvent>
 #include <QPainter>

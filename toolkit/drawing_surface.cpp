@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "drawing_surface.h"
+#include "toolkit/drawing_surface.h"
 
 #include <QPaintEvent>
 #include <QPainter>

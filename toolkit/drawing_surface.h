@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "palette.h"
-#include "plot_point.h"
-#include "point_layer.h"
+#include "toolkit/palette.h"
+#include "toolkit/plot_point.h"
+#include "toolkit/point_layer.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "form.h"
+#include "toolkit/form.h"
 
-#include "client_area.h"
-#include "control_set.h"
-#include "form_window.h"
-#include "program.h"
-#include "units.h"
+#include "toolkit/client_area.h"
+#include "toolkit/control_set.h"
+#include "toolkit/form_window.h"
+#include "toolkit/program.h"
+#include "toolkit/units.h"
 
 #include <QTimer>
 

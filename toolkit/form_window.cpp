@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "form_window.h"
+#include "toolkit/form_window.h"
 
-#include "client_area.h"
-#include "control_set.h"
-#include "drawing_surface.h"
-#include "frame.h"
-#include "label.h"
-#include "picture_box.h"
-#include "scroll_bar.h"
-#include "standard_look.h"
-#include "units.h"
+#include "toolkit/client_area.h"
+#include "toolkit/control_set.h"
+#include "toolkit/drawing_surface.h"
+#include "toolkit/frame.h"
+#include "toolkit/label.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/scroll_bar.h"
+#include "toolkit/standard_look.h"
+#include "toolkit/units.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

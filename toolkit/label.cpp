@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "label.h"
+#include "toolkit/label.h"
 
-#include "standard_look.h"
-#include "units.h"
+#include "toolkit/standard_look.h"
+#include "toolkit/units.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "layout.h"
+#include "toolkit/layout.h"
 
 #include <algorithm>
 

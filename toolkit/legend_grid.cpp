@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "legend_grid.h"
+#include "toolkit/legend_grid.h"
 
-#include "control_set.h"
-#include "label.h"
+#include "toolkit/control_set.h"
+#include "toolkit/label.h"
 
 namespace toolkit {
 

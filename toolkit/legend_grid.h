@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "change_count.h"
-#include "palette.h"
+#include "toolkit/change_count.h"
+#include "toolkit/palette.h"
 
 #include <QString>
 

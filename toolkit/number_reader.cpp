@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "number_reader.h"
+#include "toolkit/number_reader.h"
 
 #include <cstdint>
 #include <cstdlib>

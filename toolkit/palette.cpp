@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "palette.h"
+#include "toolkit/palette.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "picture_box.h"
+#include "toolkit/picture_box.h"
 
-#include "units.h"
+#include "toolkit/units.h"
 
 #include <QPainter>
 

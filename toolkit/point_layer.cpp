@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "point_layer.h"
+#include "toolkit/point_layer.h"
 
-#include "units.h"
+#include "toolkit/units.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "palette.h"
+#include "toolkit/palette.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "program.h"
+#include "toolkit/program.h"
 
-#include "form.h"
+#include "toolkit/form.h"
 
 #include <QTimer>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "scroll_bar.h"
+#include "toolkit/scroll_bar.h"
 
-#include "units.h"
+#include "toolkit/units.h"
 
 #include <QKeyEvent>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "standard_look.h"
+#include "toolkit/standard_look.h"
 
-#include "units.h"
+#include "toolkit/units.h"
 
 #include <QApplication>
 #include <QPalette>

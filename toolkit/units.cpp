@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "units.h"
+#include "toolkit/units.h"
 
 #include <cmath>
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "moment_load_form.h"
-#include "moment_load_model.h"
+#include "beam_moment_load/moment_load_form.h"
+#include "beam_moment_load/moment_load_model.h"
 
-#include "client_area.h"
-#include "form_window.h"
-#include "label.h"
-#include "main_form.h"
-#include "picture_box.h"
-#include "program.h"
-#include "test_support.h"
-#include "units.h"
-#include "windows.h"
+#include "shell/main_form.h"
+#include "shell/window_list.h"
+#include "tests/support/test_support.h"
+#include "toolkit/client_area.h"
+#include "toolkit/form_window.h"
+#include "toolkit/label.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/program.h"
+#include "toolkit/units.h"
 
 #include <QLineEdit>
 #include <QPushButton>

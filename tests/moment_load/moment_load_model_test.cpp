@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "moment_load_model.h"
+#include "beam_moment_load/moment_load_model.h"
 
-#include "change_count.h"
+#include "toolkit/change_count.h"
 
 #include <QTest>
 

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
-#include "point_load_form.h"
-#include "point_load_model.h"
+#include "beam_point_load/point_load_form.h"
+#include "beam_point_load/point_load_model.h"
 
-#include "form_window.h"
-#include "label.h"
-#include "main_form.h"
-#include "palette.h"
-#include "picture_box.h"
-#include "program.h"
-#include "standard_look.h"
-#include "test_support.h"
-#include "units.h"
-#include "windows.h"
+#include "shell/main_form.h"
+#include "shell/window_list.h"
+#include "tests/support/test_support.h"
+#include "toolkit/form_window.h"
+#include "toolkit/label.h"
+#include "toolkit/palette.h"
+#include "toolkit/picture_box.h"
+#include "toolkit/program.h"
+#include "toolkit/standard_look.h"
+#include "toolkit/units.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -3,14 +3,14 @@
 // beam window, and scroll changes with clears in between. The first cycles
 // fill the caches (fonts, glyphs, pictures); the tenth is the baseline, and
 // the last may not exceed it by more than 5% or 4 MB, whichever is larger.
-#include "form_window.h"
-#include "main_form.h"
-#include "moment_load_form.h"
-#include "point_load_form.h"
-#include "program.h"
-#include "test_support.h"
-#include "uniform_load_form.h"
-#include "windows.h"
+#include "beam_moment_load/moment_load_form.h"
+#include "beam_point_load/point_load_form.h"
+#include "beam_uniform_load/uniform_load_form.h"
+#include "shell/main_form.h"
+#include "shell/window_list.h"
+#include "tests/support/test_support.h"
+#include "toolkit/form_window.h"
+#include "toolkit/program.h"
 
 #include <QFile>
 #include <QPixmapCache>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The welcome banner's motion and the instruction's blinking, tick by tick.
-#include "banner.h"
+#include "shell/banner.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Every text of the four layout tables is Traditional Chinese that the Big5
 // character set can hold, and every font is one of the program's two faces.
-#include "layout.h"
-#include "main_form.h"
-#include "moment_load_layout.h"
-#include "point_load_layout.h"
-#include "uniform_load_layout.h"
+#include "beam_moment_load/moment_load_layout.h"
+#include "beam_point_load/point_load_layout.h"
+#include "beam_uniform_load/uniform_load_layout.h"
+#include "shell/main_form.h"
+#include "toolkit/layout.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
-#include "client_area.h"
-#include "form.h"
-#include "form_window.h"
-#include "standard_look.h"
-#include "units.h"
+#include "toolkit/client_area.h"
+#include "toolkit/form.h"
+#include "toolkit/form_window.h"
+#include "toolkit/standard_look.h"
+#include "toolkit/units.h"
 
 #include <QCoreApplication>
 #include <QScrollBar>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The pure helpers: units, palette, opening sizes, change counting and the
 // deflection table.
-#include "change_count.h"
-#include "deflection_table.h"
-#include "layout.h"
-#include "palette.h"
-#include "units.h"
+#include "toolkit/change_count.h"
+#include "toolkit/deflection_table.h"
+#include "toolkit/layout.h"
+#include "toolkit/palette.h"
+#include "toolkit/units.h"
 
 #include <QTest>
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The window model: life cycle, events, controls and the end of the program.
-#include "test_form.h"
+#include "tests/toolkit/test_form.h"
 
-#include "application.h"
-#include "client_area.h"
-#include "form_window.h"
-#include "frame.h"
-#include "program.h"
-#include "test_support.h"
+#include "tests/support/test_support.h"
+#include "toolkit/application.h"
+#include "toolkit/client_area.h"
+#include "toolkit/form_window.h"
+#include "toolkit/frame.h"
+#include "toolkit/program.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The drawing surface: where points land, what hides them, and that they stay
 // until Cls or unload.
-#include "test_form.h"
+#include "tests/toolkit/test_form.h"
 
-#include "drawing_surface.h"
-#include "form_window.h"
-#include "program.h"
-#include "test_support.h"
+#include "tests/support/test_support.h"
+#include "toolkit/drawing_surface.h"
+#include "toolkit/form_window.h"
+#include "toolkit/program.h"
 
 #include <QTest>
 

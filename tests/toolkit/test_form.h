@@ -2,10 +2,10 @@
 #pragma once
 
 // A small window with one control of every kind, for the toolkit's own tests.
-#include "control_set.h"
-#include "form.h"
-#include "label.h"
-#include "picture_box.h"
+#include "toolkit/control_set.h"
+#include "toolkit/form.h"
+#include "toolkit/label.h"
+#include "toolkit/picture_box.h"
 
 #include <QAction>
 #include <QLineEdit>

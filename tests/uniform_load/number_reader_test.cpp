@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The lenient reading of a leading number from a text box.
-#include "number_reader.h"
+#include "toolkit/number_reader.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The uniform-load curve in window twips.
-#include "uniform_load_model.h"
+#include "beam_uniform_load/uniform_load_model.h"
 
 #include <QTest>
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Form3 driven as a user would: layout, scroll changes and their legend rows,
 // the plot and clear buttons, typed loads, and the life cycle of its state.
-#include "uniform_load_form.h"
+#include "beam_uniform_load/uniform_load_form.h"
 
-#include "drawing_surface.h"
-#include "form_window.h"
-#include "label.h"
-#include "main_form.h"
-#include "palette.h"
-#include "program.h"
-#include "test_support.h"
-#include "windows.h"
+#include "shell/main_form.h"
+#include "shell/window_list.h"
+#include "tests/support/test_support.h"
+#include "toolkit/drawing_surface.h"
+#include "toolkit/form_window.h"
+#include "toolkit/label.h"
+#include "toolkit/palette.h"
+#include "toolkit/program.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "windows.h"
+#include "shell/window_list.h"
 
-#include "main_form.h"
-#include "moment_load_form.h"
-#include "point_load_form.h"
-#include "uniform_load_form.h"
+#include "beam_moment_load/moment_load_form.h"
+#include "beam_point_load/point_load_form.h"
+#include "beam_uniform_load/uniform_load_form.h"
+#include "shell/main_form.h"
 
 namespace shell {
 
