@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "beam_moment_load/moment_load_layout.h"
 
+#include "beam_moment_load/moment_load_model.h"
+
 using namespace toolkit;
 
 namespace {
@@ -126,9 +128,12 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+// The legend's rows, one control array each, from the first change on.
+constexpr const char* kLegendRows[] = {"Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11"};
+
 } // namespace
 
-const Window kMomentLoadWindow{
+const Window kMomentLoadLayout{
     .name = "Form4",
     .caption = "Form4",
     .clientWidth = 11520,
@@ -137,4 +142,16 @@ const Window kMomentLoadWindow{
     .foreColor = 0x00FFFFC0,
     .placement = ManualPlacement{60, 345},
     .controls = kControls,
+};
+
+constinit const beam::BeamWindow kMomentLoadWindow{
+    .layout = kMomentLoadLayout,
+    .loadCase = "彎矩負荷",
+    .curve = moment_load::momentLoadCurve,
+    .changeColours = moment_load::kChangeColours,
+    .legendLines = kLegendRows,
+    .plotColour = 10, // light green
+    .keepsDeflectionTable = true,
+    .symbol = beam::SymbolPlacement{moment_load::kSymbolLeft, moment_load::kSymbolTwipsPerUnit},
+    .magnitude = "3000 KN-m",
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "toolkit/layout.h"
+#include "beam_common/beam_form.h"
 
-extern const toolkit::Window kMomentLoadWindow;
+// Form4's controls, and the window they make with the moment-load case.
+extern const toolkit::Window kMomentLoadLayout;
+extern const beam::BeamWindow kMomentLoadWindow;

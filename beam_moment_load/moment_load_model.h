@@ -1,37 +1,30 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "toolkit/change_count.h"
-#include "toolkit/deflection_table.h"
-#include "toolkit/plot_point.h"
+#include "beam_common/curve.h"
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace moment_load {
 
-// The moment-load case: a simply supported beam of span 7 under a couple of
-// 3000 at position a, drawn from X 1320 (left support) at 900 twips per unit
-// and Y 1900 at 20 twips per thousandth of deflection.
+// Where the curve meets the window, in client-area twips.
+inline constexpr std::int16_t kLeftEdge = 1320; // X of x = 0: the beam drawing's left end
+inline constexpr std::int16_t kTwipsPerUnit = 900; // along the beam: x = 7 is its right end, 7620
+inline constexpr std::int16_t kBeamLine = 1900; // Y of no deflection, inside the beam drawing
+inline constexpr std::int16_t kScale = 20; // twips per thousandth of deflection, truncated first
 
-// One curve for the moment at position a (0 to 7): 701 samples from x = 0 by
-// steps of 0.01, each deflection stored in `table` at round(x) and plotted from
-// there.
-std::vector<toolkit::PlotPoint> momentCurve(std::int16_t a, toolkit::DeflectionTable& table);
+// Where the moment symbol stands for the position n: Left = 960 + 900 · n, its
+// centre 7.5 twips right of the curve's point under the moment.
+inline constexpr double kSymbolLeft = 960;
+inline constexpr double kSymbolTwipsPerUnit = 900.0;
 
-// Legend row and colour of each scroll change since the last clear: rows 1 to
-// 7 (Label5 to Label11); every change from the seventh on takes row 7.
-// clang-format off
-inline constexpr std::array<toolkit::ChangeStep, 7> kChangeSteps{{
-    {0, 9, "1"},
-    {1, 10, "2"},
-    {2, 11, "3"},
-    {3, 12, "4"},
-    {4, 13, "5"},
-    {5, 14, "6"},
-    {6, 1, "7"},
-}};
-// clang-format on
+// The deflection curve of the span-7 beam under a couple of 3000 at `position`
+// (0 to 7): one sample per 0.01 from x = 0 while x <= 7, 701 in all.
+beam::Curve momentLoadCurve(double position);
+
+// The colours of changes 1 to 7 since the last clear, rows Label5 to Label11;
+// every change from the seventh on takes row 7 and blue.
+inline constexpr std::array<int, 7> kChangeColours = {9, 10, 11, 12, 13, 14, 1};
 
 } // namespace moment_load

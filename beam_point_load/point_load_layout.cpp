@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "beam_point_load/point_load_layout.h"
 
+#include "beam_point_load/point_load_model.h"
+
 using namespace toolkit;
 
 namespace {
@@ -214,13 +216,32 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+// The legend's columns, one control array each, from the first change on.
+constexpr const char* kLegendColumns[] = {
+    "Label5",  "Label6",  "Label7",  "Label8",  "Label9",  "Label10", "Label11",
+    "Label12", "Label13", "Label14", "Label15", "Label16", "Label17", "Label18",
+    "Label19", "Label20", "Label21", "Label22", "Label23", "Label24", "Label25",
+};
+
 } // namespace
 
-const Window kPointLoadWindow{
+const Window kPointLoadLayout{
     .name = "Form2",
     .caption = "Form2",
     .clientWidth = 8115,
     .clientHeight = 6270,
     .backColor = 0x00C0FFC0,
     .controls = kControls,
+};
+
+constinit const beam::BeamWindow kPointLoadWindow{
+    .layout = kPointLoadLayout,
+    .loadCase = "集中負荷",
+    .curve = point_load::pointLoadCurve,
+    .changeColours = point_load::kChangeColours,
+    .legendLines = kLegendColumns,
+    .plotColour = 11, // light cyan
+    .keepsDeflectionTable = true,
+    .symbol = beam::SymbolPlacement{point_load::kSymbolLeft, point_load::kSymbolTwipsPerUnit},
+    .magnitude = "1500 kg",
 };

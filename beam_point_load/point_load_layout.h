@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "toolkit/layout.h"
+#include "beam_common/beam_form.h"
 
-extern const toolkit::Window kPointLoadWindow;
+// Form2's controls, and the window they make with the concentrated-load case.
+extern const toolkit::Window kPointLoadLayout;
+extern const beam::BeamWindow kPointLoadWindow;

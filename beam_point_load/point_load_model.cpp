@@ -2,11 +2,10 @@
 #include "beam_point_load/point_load_model.h"
 
 #include <cmath>
-#include <cstdint>
 
 namespace point_load {
 
-std::vector<toolkit::PlotPoint> pointLoadCurve(int position, toolkit::DeflectionTable& table)
+beam::Curve pointLoadCurve(double position)
 {
     // Whole-number constants are 16-bit, as the scroll value is; every power,
     // quotient and term with EI or x is double.
@@ -20,16 +19,17 @@ std::vector<toolkit::PlotPoint> pointLoadCurve(int position, toolkit::Deflection
     const double cp = double(P) / (6 * EI);
     const double c1 = (P * std::pow(double(b), 3) - double(b * P) * std::pow(double(L), 2)) / (double(6 * L) * EI);
 
-    std::vector<toolkit::PlotPoint> curve;
+    beam::Curve curve;
     curve.reserve(2000);
     // Repeated addition, not i * 0.01: the accumulated rounding decides that
     // the last sample is 19.990000000000325 and that x = 20 is never reached.
     for (double x = 0; x <= L; x += 0.01) {
         // The bracket <x - a> is off until x is clearly past the load.
         const double k = (x - a) <= 0.001 ? 0 : cp;
+        // Positive downward.
         const double y = ((-c3) * std::pow(x, 3) + k * std::pow(x - a, 3)) - c1 * x;
-        const double v = std::trunc(1000 * table.store(x, y));
-        curve.push_back({float(600 + 318.25 * x), float(1560 + v)});
+        const double v = std::trunc(kScale * y);
+        curve.push_back({x, y, {float(kLeftEdge + kTwipsPerUnit * x), float(kBeamLine + v)}});
     }
     return curve;
 }

@@ -1,47 +1,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "toolkit/change_count.h"
-#include "toolkit/deflection_table.h"
-#include "toolkit/plot_point.h"
+#include "beam_common/curve.h"
 
 #include <array>
-#include <vector>
+#include <cstdint>
 
 namespace point_load {
 
-// The deflection curve of the span-20 beam under the force of 1500 at
-// `position` (0 to 20): one point per sample, x = 0, 0.01, ... while x <= 20,
-// in client-area twips. Each sample's deflection goes through `table` (stored
-// at round(x), read back) before it is plotted.
-std::vector<toolkit::PlotPoint> pointLoadCurve(int position, toolkit::DeflectionTable& table);
+// Where the curve meets the window, in client-area twips.
+inline constexpr std::int16_t kLeftEdge = 600; // X of x = 0: the beam drawing's left end
+inline constexpr double kTwipsPerUnit = 318.25; // along the beam
+inline constexpr std::int16_t kBeamLine = 1560; // Y of no deflection, a pixel above the beam's lower edge
+inline constexpr std::int16_t kScale = 1000; // twips per unit of deflection, truncated to whole twips
 
-// Legend column and curve colour of each scroll change, by ChangeCount; from
-// the 21st change on, every change takes the last column.
-// clang-format off
-inline constexpr std::array<toolkit::ChangeStep, 21> kChangeSteps = {{
-    {0, 1, "1"},
-    {1, 2, "2"},
-    {2, 3, "3"},
-    {3, 4, "4"},
-    {4, 5, "5"},
-    {5, 6, "6"},
-    {6, 12, "7"}, // light red: light grey is kept for cleared swatches
-    {7, 8, "8"},
-    {8, 9, "9"},
-    {9, 10, "10"},
-    {10, 11, "11"},
-    {11, 12, "12"},
-    {12, 13, "13"},
-    {13, 14, "14"},
-    {14, 15, "15"},
-    {15, 0, "16"},
-    {16, 1, "17"},
-    {17, 2, "18"},
-    {18, 3, "19"},
-    {19, 4, "20"},
-    {20, 5, "21"},
-}};
-// clang-format on
+// Where the load symbol stands for the position n: Left = 515 + 318.75 · n, so
+// it moves half a twip per unit more than the curve does.
+inline constexpr double kSymbolLeft = 515;
+inline constexpr double kSymbolTwipsPerUnit = 318.75;
+
+// The deflection curve of the span-20 beam under the force of 1500 at
+// `position` (0 to 20): one sample per 0.01 from x = 0 while x <= 20, 2000 in
+// all.
+beam::Curve pointLoadCurve(double position);
+
+// The colours of changes 1 to 21 since the last clear; from the 21st change
+// on, every change takes the last column and colour. Light red stands in for
+// the seventh colour, light grey, which is kept for cleared swatches.
+inline constexpr std::array<int, 21> kChangeColours = {1,  2,  3,  4,  5, 6, 12, 8, 9, 10, 11,
+                                                       12, 13, 14, 15, 0, 1, 2,  3, 4, 5};
 
 } // namespace point_load

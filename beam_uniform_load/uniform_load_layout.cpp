@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "beam_uniform_load/uniform_load_layout.h"
 
+#include "beam_uniform_load/uniform_load_model.h"
+
 using namespace toolkit;
 
 namespace {
@@ -180,9 +182,14 @@ constexpr Control kControls[] = {
 };
 // clang-format on
 
+// The legend's rows, one control array each, from the first change on.
+constexpr const char* kLegendRows[] = {
+    "Label6", "Label7", "Label8", "Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Label15",
+};
+
 } // namespace
 
-const Window kUniformLoadWindow{
+const Window kUniformLoadLayout{
     .name = "Form3",
     .caption = "Form3",
     .clientWidth = 7605,
@@ -190,4 +197,14 @@ const Window kUniformLoadWindow{
     .backColor = 0x00FFFFC0,
     .foreColor = 0x00C0C0FF,
     .controls = kControls,
+};
+
+// No symbol moves and no magnitude is shown: the load's size is the value.
+constinit const beam::BeamWindow kUniformLoadWindow{
+    .layout = kUniformLoadLayout,
+    .loadCase = "均佈負荷",
+    .curve = uniform_load::uniformLoadCurve,
+    .changeColours = uniform_load::kChangeColours,
+    .legendLines = kLegendRows,
+    .plotColour = 10, // light green
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "toolkit/layout.h"
+#include "beam_common/beam_form.h"
 
-extern const toolkit::Window kUniformLoadWindow;
+// Form3's controls, and the window they make with the uniform-load case.
+extern const toolkit::Window kUniformLoadLayout;
+extern const beam::BeamWindow kUniformLoadWindow;

@@ -2,8 +2,8 @@
 #include "beam_uniform_load/uniform_load_model.h"
 
 #include <cmath>
-#include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace uniform_load {
 
@@ -20,7 +20,7 @@ std::optional<float> toSingle(double twips)
 
 } // namespace
 
-std::optional<std::vector<toolkit::PlotPoint>> uniformLoadCurve(double w)
+beam::Curve uniformLoadCurve(double w)
 {
     const std::int16_t L = 10;
     const double EI = std::pow(10.0, 5);
@@ -29,18 +29,19 @@ std::optional<std::vector<toolkit::PlotPoint>> uniformLoadCurve(double w)
     const double C3 = (L * (w + w)) / (24 * EI);
     const double C4 = (-w) / (24 * EI);
     if (!std::isfinite(C1) || !std::isfinite(C3) || !std::isfinite(C4))
-        return std::nullopt;
+        return {};
 
-    std::vector<toolkit::PlotPoint> curve;
+    beam::Curve curve;
     curve.reserve(1001);
     for (double x = 0; x <= 10; x += 0.01) {
+        // Positive upward: a positive load sags the beam below zero.
         const double y = (C1 * x + C3 * std::pow(x, 3)) + C4 * std::pow(x, 4);
-        const double d = y * (-3000);
-        const std::optional<float> X = toSingle(x * 577.5 + 480);
-        const std::optional<float> Y = toSingle(d * 50 + 2055);
+        const double d = y * kMagnification;
+        const std::optional<float> X = toSingle(x * kTwipsPerUnit + kLeftEdge);
+        const std::optional<float> Y = toSingle(d * kScale + kBeamLine);
         if (!X || !Y)
-            return std::nullopt;
-        curve.push_back({*X, *Y});
+            return {};
+        curve.push_back({x, -y, {*X, *Y}});
     }
     return curve;
 }

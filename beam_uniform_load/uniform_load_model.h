@@ -1,36 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "toolkit/change_count.h"
-#include "toolkit/plot_point.h"
+#include "beam_common/curve.h"
 
 #include <array>
-#include <optional>
-#include <vector>
+#include <cstdint>
 
 namespace uniform_load {
 
-// The deflection curve of the span-10 beam under a uniform load w: one point
-// per sample, x = 0, 0.01, ... while x <= 10 (1001 points), in client-area
-// twips. Empty when w is too large to plot: not a finite number, or so large
-// that the arithmetic overflows or a coordinate lies beyond single precision.
-std::optional<std::vector<toolkit::PlotPoint>> uniformLoadCurve(double w);
+// Where the curve meets the window, in client-area twips.
+inline constexpr std::int16_t kLeftEdge = 480; // X of x = 0: the beam drawing's left end
+inline constexpr double kTwipsPerUnit = 577.5; // along the beam: x = 10 is its right end, 6255
+inline constexpr std::int16_t kBeamLine = 2055; // Y of no deflection: the beam drawing's lower edge
+inline constexpr std::int16_t kMagnification = -3000; // deflection (positive upward) to drawing units
+inline constexpr std::int16_t kScale = 50; // twips per drawing unit
 
-// Legend row and curve colour of each scroll change, by ChangeCount; from the
-// tenth change on, every change takes the last row.
-// clang-format off
-inline constexpr std::array<toolkit::ChangeStep, 10> kChangeSteps = {{
-    {0, 1, "1"},
-    {1, 2, "2"},
-    {2, 3, "3"},
-    {3, 4, "4"},
-    {4, 5, "5"},
-    {5, 6, "6"},
-    {6, 7, "7"},
-    {7, 8, "8"},
-    {8, 9, "9"},
-    {9, 10, "10"},
-}};
-// clang-format on
+// The deflection curve of the span-10 beam under a uniform load w: one sample
+// per 0.01 from x = 0 while x <= 10, 1001 in all. Empty when w is too large to
+// plot: not a finite number, or so large that the arithmetic overflows or a
+// coordinate lies beyond single precision.
+beam::Curve uniformLoadCurve(double w);
+
+// The colours of changes 1 to 10 since the last clear, rows Label6 to Label15;
+// from the tenth change on, every change takes the last row and light green.
+inline constexpr std::array<int, 10> kChangeColours = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
 } // namespace uniform_load

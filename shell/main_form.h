@@ -3,7 +3,9 @@
 
 #include "toolkit/form.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QTimer;
@@ -17,6 +19,8 @@ namespace shell {
 
 class Windows;
 
+// Form1's layout: its own controls, then a menu entry for each beam window of
+// the window list, then 結束.
 extern const toolkit::Window kMainWindow;
 
 struct MainFormControls {
@@ -25,10 +29,8 @@ struct MainFormControls {
     QTimer& Timer1;
     toolkit::Label& Label1; // the welcome banner
     toolkit::Label& Label2; // the blinking instruction
-    QAction& mnu1;
-    QAction& mnu2;
-    QAction& mnu3;
-    QAction& mnu4;
+    std::vector<QAction*> beamEntries; // mnu1 to mnu3, one per beam window of the list
+    QAction& mnu4; // 結束: ends the program
 };
 
 // Form1: the start-up window with the background picture, the welcome banner
@@ -42,9 +44,8 @@ public:
 
     // Handlers, public so that tests can run them as the event loop would.
     void Timer1_Timer();
-    void mnu1_Click();
-    void mnu2_Click();
-    void mnu3_Click();
+    // The menu entry of kBeamWindows[index].
+    void mnuBeamWindow_Click(std::size_t index);
     void mnu4_Click();
 
 private:

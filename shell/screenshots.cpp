@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Renders the four windows as a user sees them, for the README: the main
-// window as it opens and each beam window after a few changes of its scroll
-// bar. Usage: beam-deflection-screenshots OUTPUT_FOLDER
-#include "beam_moment_load/moment_load_form.h"
-#include "beam_point_load/point_load_form.h"
-#include "beam_uniform_load/uniform_load_form.h"
+// window as it opens and each beam window after up to ten changes of its
+// scroll bar. Usage: beam-deflection-screenshots OUTPUT_FOLDER
+#include "beam_common/beam_form.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
 #include "toolkit/application.h"
@@ -13,28 +11,22 @@
 #include <QDir>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-bool save(const toolkit::Form& form, const QDir& folder, const char* name)
+// The picture of a window is named after it: form1.png, form2.png, ...
+bool save(const toolkit::Form& form, const QDir& folder)
 {
     QCoreApplication::processEvents();
-    const QString path = folder.filePath(QString::fromUtf8(name));
+    const QString path = folder.filePath(form.window()->windowTitle().toLower() + QStringLiteral(".png"));
     if (!form.window()->grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
     std::printf("wrote %s\n", qPrintable(path));
     return true;
-}
-
-// Moves the window's scroll bar right `steps` times, as its right arrow does.
-void scroll(toolkit::Form& form, int steps)
-{
-    auto* bar = form.window()->findChild<QScrollBar*>();
-    for (int i = 0; i < steps; ++i)
-        bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
 }
 
 } // namespace
@@ -55,20 +47,17 @@ int main(int argc, char** argv)
     shell::Windows windows(app.program());
     shell::MainForm& main = windows.Form1();
     main.Show();
-    bool ok = save(main, folder, "main-window.png");
+    bool ok = save(main, folder);
 
-    main.mnu1_Click();
-    scroll(windows.Form2(), 10);
-    ok = save(windows.Form2(), folder, "point-load-window.png") && ok;
-    windows.Form2().Command2_Click();
-
-    main.mnu2_Click();
-    scroll(windows.Form3(), 10);
-    ok = save(windows.Form3(), folder, "uniform-load-window.png") && ok;
-    windows.Form3().Command2_Click();
-
-    main.mnu3_Click();
-    scroll(windows.Form4(), 7);
-    ok = save(windows.Form4(), folder, "moment-load-window.png") && ok;
+    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i) {
+        main.mnuBeamWindow_Click(i);
+        beam::BeamForm& form = windows.beamWindow(i);
+        // Right-arrow steps, as many as the bar allows up to ten.
+        QScrollBar& bar = form.controls().HScroll1;
+        for (int step = std::min(10, bar.maximum()); step > 0; --step)
+            bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        ok = save(form, folder) && ok;
+        form.Command2_Click();
+    }
     return ok ? 0 : 1;
 }

@@ -2,14 +2,32 @@
 #include "shell/window_list.h"
 
 #include "beam_moment_load/moment_load_form.h"
+#include "beam_moment_load/moment_load_layout.h"
 #include "beam_point_load/point_load_form.h"
+#include "beam_point_load/point_load_layout.h"
 #include "beam_uniform_load/uniform_load_form.h"
+#include "beam_uniform_load/uniform_load_layout.h"
 #include "shell/main_form.h"
 
 namespace shell {
 
+using beam::makeBeamForm;
+
+namespace {
+
+constexpr BeamWindowEntry kRows[] = {
+    {"mnu1", kPointLoadWindow, makeBeamForm<PointLoadForm>},
+    {"mnu2", kUniformLoadWindow, makeBeamForm<UniformLoadForm>},
+    {"mnu3", kMomentLoadWindow, makeBeamForm<MomentLoadForm>},
+};
+
+} // namespace
+
+constinit const std::span<const BeamWindowEntry> kBeamWindows = kRows;
+
 Windows::Windows(toolkit::Program& program)
     : program_(program)
+    , beamWindows_(kBeamWindows.size())
 {
 }
 
@@ -22,25 +40,14 @@ MainForm& Windows::Form1()
     return *form1_;
 }
 
-PointLoadForm& Windows::Form2()
+beam::BeamForm& Windows::beamWindow(std::size_t index)
 {
-    if (!form2_)
-        form2_ = std::make_unique<PointLoadForm>(program_, Form1());
-    return *form2_;
-}
-
-UniformLoadForm& Windows::Form3()
-{
-    if (!form3_)
-        form3_ = std::make_unique<UniformLoadForm>(program_, Form1());
-    return *form3_;
-}
-
-MomentLoadForm& Windows::Form4()
-{
-    if (!form4_)
-        form4_ = std::make_unique<MomentLoadForm>(program_, Form1());
-    return *form4_;
+    std::unique_ptr<beam::BeamForm>& form = beamWindows_.at(index);
+    if (!form) {
+        const BeamWindowEntry& entry = kBeamWindows[index];
+        form = entry.create(program_, Form1(), entry.window);
+    }
+    return *form;
 }
 
 } // namespace shell

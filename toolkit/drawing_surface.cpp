@@ -26,16 +26,15 @@ void DrawingSurface::PSet(float x, float y, Bgr colour)
     const QRect touched = layer_.plot(x, y, drawWidth_, colour, rect());
     if (touched.isEmpty())
         return;
-    // Ask for the dots since the last paint as one growing rectangle: Qt
-    // merges every separate rectangle into its pending region, which grows
-    // dearer with each one a curve of 2000 dots adds, while a rectangle that
-    // contains the pending one simply replaces it. Neighbouring samples often
-    // land on the same pixels; the rectangle asked for already covers them.
-    const QRect grown = unpainted_ | touched;
-    if (grown == unpainted_)
-        return;
-    unpainted_ = grown;
-    update(unpainted_);
+    unrequested_ |= touched;
+    if (batches_ == 0)
+        requestRepaint();
+}
+
+void DrawingSurface::requestRepaint()
+{
+    update(unrequested_);
+    unrequested_ = QRect();
 }
 
 void DrawingSurface::Cls()
@@ -51,7 +50,6 @@ void DrawingSurface::setCoveringWidgets(std::vector<QPointer<QWidget>> widgets)
 
 void DrawingSurface::paintEvent(QPaintEvent* event)
 {
-    unpainted_ = QRect();
     QRegion visible = event->region();
     for (const QPointer<QWidget>& widget : covering_) {
         if (widget && widget->isVisible())
@@ -70,12 +68,16 @@ void DrawingSurface::resizeEvent(QResizeEvent* event)
     layer_.reserve(size(), devicePixelRatioF());
 }
 
-void plotCurve(DrawingSurface& surface, std::span<const PlotPoint> curve, Bgr colour)
+DrawingSurface::RepaintBatch::RepaintBatch(DrawingSurface& surface)
+    : surface_(surface)
 {
-    for (const PlotPoint& point : curve) {
-        surface.setDrawWidth(2);
-        surface.PSet(point.x, point.y, colour);
-    }
+    ++surface_.batches_;
+}
+
+DrawingSurface::RepaintBatch::~RepaintBatch()
+{
+    if (--surface_.batches_ == 0 && !surface_.unrequested_.isEmpty())
+        surface_.requestRepaint();
 }
 
 } // namespace toolkit

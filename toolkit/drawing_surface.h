@@ -2,13 +2,11 @@
 #pragma once
 
 #include "toolkit/palette.h"
-#include "toolkit/plot_point.h"
 #include "toolkit/point_layer.h"
 
 #include <QPointer>
 #include <QWidget>
 
-#include <span>
 #include <vector>
 
 namespace toolkit {
@@ -30,6 +28,20 @@ public:
     void PSet(float x, float y, Bgr colour);
     void Cls();
 
+    // While a RepaintBatch lives, PSet only collects the dots it draws; the
+    // batch asks for one repaint of their bounding rectangle when it ends, so a
+    // curve of 2000 dots is one request, not 2000.
+    class RepaintBatch {
+    public:
+        explicit RepaintBatch(DrawingSurface& surface);
+        ~RepaintBatch();
+        RepaintBatch(const RepaintBatch&) = delete;
+        RepaintBatch& operator=(const RepaintBatch&) = delete;
+
+    private:
+        DrawingSurface& surface_;
+    };
+
     // The separate widgets that points never show through.
     void setCoveringWidgets(std::vector<QPointer<QWidget>> widgets);
 
@@ -40,15 +52,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void requestRepaint();
+
     PointLayer layer_;
     int drawWidth_ = 1;
     std::vector<QPointer<QWidget>> covering_;
-    // Dots drawn since the last paint, as one rectangle.
-    QRect unpainted_;
+    // Dots drawn and not yet asked to be repainted, as one rectangle.
+    QRect unrequested_;
+    int batches_ = 0;
 };
-
-// How every beam window plots a curve: pen width 2 before each point, then the
-// point, in the given colour.
-void plotCurve(DrawingSurface& surface, std::span<const PlotPoint> curve, Bgr colour);
 
 } // namespace toolkit

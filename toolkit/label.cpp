@@ -38,12 +38,19 @@ Label::Label(const Control& row, QWidget* parent)
 
 void Label::setCaption(const QString& caption)
 {
+    // Legend cells are often written with what they show already (a clear
+    // empties every cell, the last line takes its number again at every
+    // change past the table); only a new text is laid out again.
+    if (caption == text())
+        return;
     setText(caption);
     place();
 }
 
 void Label::setBackColor(Bgr colour)
 {
+    if (palette().color(QPalette::Window) == toQColor(colour))
+        return;
     QPalette colours = palette();
     colours.setColor(QPalette::Window, toQColor(colour));
     setPalette(colours);

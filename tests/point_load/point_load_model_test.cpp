@@ -7,9 +7,8 @@
 #include <array>
 #include <cmath>
 
+using beam::PlotPoint;
 using point_load::pointLoadCurve;
-using toolkit::DeflectionTable;
-using toolkit::PlotPoint;
 
 namespace {
 
@@ -32,10 +31,13 @@ float lowestY(const std::vector<PlotPoint>& curve)
     return std::ranges::max(curve, {}, &PlotPoint::y).y;
 }
 
+// Where the window plots the curve for a position.
 std::vector<PlotPoint> curveFor(int position)
 {
-    DeflectionTable table;
-    return pointLoadCurve(position, table);
+    std::vector<PlotPoint> points;
+    for (const beam::CurveSample& sample : pointLoadCurve(position))
+        points.push_back(sample.point);
+    return points;
 }
 
 } // namespace
@@ -50,8 +52,8 @@ private Q_SLOTS:
     void workedSamples_data();
     void workedSamples();
     void samplesRunAlongTheBeam();
-    void deflectionTableKeepsLastSampleOfEachPosition_data();
-    void deflectionTableKeepsLastSampleOfEachPosition();
+    void deflectionsFollowBeamTheory_data();
+    void deflectionsFollowBeamTheory();
 };
 
 void PointLoadModelTest::lowestPoint_data()
@@ -159,35 +161,24 @@ void PointLoadModelTest::samplesRunAlongTheBeam()
     QVERIFY(std::ranges::is_sorted(curve, std::ranges::less{}, &PlotPoint::x));
 }
 
-void PointLoadModelTest::deflectionTableKeepsLastSampleOfEachPosition_data()
+void PointLoadModelTest::deflectionsFollowBeamTheory_data()
 {
     QTest::addColumn<int>("position");
     for (int a : {0, 3, 10, 17, 20})
         QTest::addRow("load at %d", a) << a;
 }
 
-void PointLoadModelTest::deflectionTableKeepsLastSampleOfEachPosition()
+// Every sample's deflection, not only the plotted twips: the read-outs and
+// the exported data take these values.
+void PointLoadModelTest::deflectionsFollowBeamTheory()
 {
     QFETCH(int, position);
-
-    DeflectionTable table;
-    // An earlier curve leaves its values behind; the new one overwrites them.
-    pointLoadCurve(7, table);
-    pointLoadCurve(position, table);
-
-    // Entry i holds the last sample whose position rounds to i. Which one that
-    // is depends on the accumulated rounding of the positions (the one near
-    // 2.5 lies just below it), so walk them the same way.
-    std::array<double, 21> lastSample{};
-    for (double x = 0; x <= kSpan; x += 0.01)
-        lastSample.at(std::size_t(std::nearbyint(x))) = x;
-    for (std::size_t i = 0; i < lastSample.size(); ++i) {
-        const double expected = beamDeflection(position, lastSample[i]);
-        QVERIFY2(std::abs(table.at(i) - expected) < 1e-9,
-                 qPrintable(QStringLiteral("entry %1: %2 against %3").arg(i).arg(table.at(i)).arg(expected)));
+    for (const beam::CurveSample& sample : pointLoadCurve(position)) {
+        const double expected = beamDeflection(position, sample.x);
+        QVERIFY2(
+            std::abs(sample.deflection - expected) < 1e-12,
+            qPrintable(QStringLiteral("x = %1: %2 against %3").arg(sample.x).arg(sample.deflection).arg(expected)));
     }
-    for (std::size_t i = 21; i < DeflectionTable::kSize; ++i)
-        QCOMPARE(table.at(i), 0.0);
 }
 
 QTEST_GUILESS_MAIN(PointLoadModelTest)

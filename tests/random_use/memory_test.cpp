@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Resident memory stays flat over many cycles of use: opening and closing each
-// beam window, and scroll changes with clears in between. The first cycles
+// beam window, scroll changes with clears in between, and scroll changes
+// without a clear, whose curves the window keeps in its list. The first cycles
 // fill the caches (fonts, glyphs, pictures); the tenth is the baseline, and
 // the last may not exceed it by more than 5% or 4 MB, whichever is larger.
+#include "beam_common/beam_form.h"
 #include "beam_moment_load/moment_load_form.h"
 #include "beam_point_load/point_load_form.h"
 #include "beam_uniform_load/uniform_load_form.h"
@@ -66,6 +68,16 @@ void expectFlat(int cycles, const std::function<void()>& cycle)
              qPrintable(QStringLiteral("grew by %1 KiB, %2 KiB allowed").arg(last - baseline).arg(allowed)));
 }
 
+// A change to the next value, back and forth between the ends of the bar.
+void step(QScrollBar& bar, Qt::Key& direction)
+{
+    if (bar.value() == bar.maximum())
+        direction = Qt::Key_Left;
+    else if (bar.value() == bar.minimum())
+        direction = Qt::Key_Right;
+    QTest::keyClick(&bar, direction);
+}
+
 } // namespace
 
 class MemoryTest : public QObject {
@@ -79,11 +91,11 @@ private Q_SLOTS:
     void openingAndClosingLeavesMemoryFlat();
     void scrollChangesAndClearsLeaveMemoryFlat_data();
     void scrollChangesAndClearsLeaveMemoryFlat();
+    void scrollChangesWithoutAClearLeaveMemoryFlat_data();
+    void scrollChangesWithoutAClearLeaveMemoryFlat();
 
 private:
-    Form& beamWindow(int number);
-    QScrollBar& scrollBar(int number);
-    QPushButton& clearButton(int number);
+    beam::BeamForm& beamWindow();
 
     std::unique_ptr<Program> program_;
     std::unique_ptr<Windows> windows_;
@@ -117,56 +129,24 @@ void MemoryTest::cleanup()
     test_support::settle();
 }
 
-Form& MemoryTest::beamWindow(int number)
+beam::BeamForm& MemoryTest::beamWindow()
 {
-    switch (number) {
-    case 2:
-        return windows_->Form2();
-    case 3:
-        return windows_->Form3();
-    default:
-        return windows_->Form4();
-    }
-}
-
-QScrollBar& MemoryTest::scrollBar(int number)
-{
-    switch (number) {
-    case 2:
-        return windows_->Form2().controls().HScroll1;
-    case 3:
-        return windows_->Form3().controls().HScroll1;
-    default:
-        return windows_->Form4().controls().HScroll1;
-    }
-}
-
-QPushButton& MemoryTest::clearButton(int number)
-{
-    switch (number) {
-    case 2:
-        return windows_->Form2().controls().Command3;
-    case 3:
-        return windows_->Form3().controls().Command3;
-    default:
-        return windows_->Form4().controls().Command3;
-    }
+    QFETCH(int, index);
+    return windows_->beamWindow(std::size_t(index));
 }
 
 void MemoryTest::openingAndClosingLeavesMemoryFlat_data()
 {
-    QTest::addColumn<int>("window");
-    QTest::newRow("concentrated load") << 2;
-    QTest::newRow("uniform load") << 3;
-    QTest::newRow("moment load") << 4;
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i)
+        QTest::addRow("%s", shell::kBeamWindows[i].window.layout.name) << int(i);
 }
 
 // The main window stays open, so closing the beam window does not end the
 // program; each cycle builds and destroys every widget of the window.
 void MemoryTest::openingAndClosingLeavesMemoryFlat()
 {
-    QFETCH(int, window);
-    Form& form = beamWindow(window);
+    beam::BeamForm& form = beamWindow();
     expectFlat(1000, [&] {
         form.Show();
         QVERIFY(form.isLoaded());
@@ -186,23 +166,41 @@ void MemoryTest::scrollChangesAndClearsLeaveMemoryFlat_data()
 // cycle ended by the clear button.
 void MemoryTest::scrollChangesAndClearsLeaveMemoryFlat()
 {
-    QFETCH(int, window);
-    beamWindow(window).Show();
+    beam::BeamForm& form = beamWindow();
+    form.Show();
     test_support::settle();
-    QScrollBar& bar = scrollBar(window);
-    QPushButton& clear = clearButton(window);
-    Qt::Key step = Qt::Key_Right;
+    QScrollBar& bar = form.controls().HScroll1;
+    QPushButton& clear = form.controls().Command3;
+    Qt::Key direction = Qt::Key_Right;
     expectFlat(400, [&] {
-        for (int change = 0; change < 25; ++change) {
-            if (bar.value() == bar.maximum())
-                step = Qt::Key_Left;
-            else if (bar.value() == bar.minimum())
-                step = Qt::Key_Right;
-            QTest::keyClick(&bar, step);
-        }
+        for (int change = 0; change < 25; ++change)
+            step(bar, direction);
         test_support::settle();
         QTest::mouseClick(&clear, Qt::LeftButton);
     });
+}
+
+void MemoryTest::scrollChangesWithoutAClearLeaveMemoryFlat_data()
+{
+    openingAndClosingLeavesMemoryFlat_data();
+}
+
+// 100,000 changes and never a clear: the curves pile up on the window, and its
+// list of curves with them, one entry per curve that shows.
+void MemoryTest::scrollChangesWithoutAClearLeaveMemoryFlat()
+{
+    beam::BeamForm& form = beamWindow();
+    form.Show();
+    test_support::settle();
+    QScrollBar& bar = form.controls().HScroll1;
+    Qt::Key direction = Qt::Key_Right;
+    expectFlat(400, [&] {
+        for (int change = 0; change < 250; ++change)
+            step(bar, direction);
+        test_support::settle();
+    });
+    QCOMPARE(form.changeCount().value(), 32767);
+    QVERIFY(form.curves().size() <= std::size_t(form.controls().legend.lineCount() * (bar.maximum() + 1)));
 }
 
 QTEST_MAIN(MemoryTest)

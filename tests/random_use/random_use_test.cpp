@@ -5,6 +5,7 @@
 // RANDOM_USE_SEED and RANDOM_USE_ACTIONS choose the run. A failure names the
 // seed and the action number; RANDOM_USE_TRACE=1 prints every action before it
 // is made, which finds the last one before a crash.
+#include "beam_common/beam_form.h"
 #include "beam_moment_load/moment_load_form.h"
 #include "beam_moment_load/moment_load_layout.h"
 #include "beam_moment_load/moment_load_model.h"
@@ -17,12 +18,10 @@
 #include "shell/main_form.h"
 #include "shell/window_list.h"
 #include "tests/support/test_support.h"
-#include "toolkit/change_count.h"
 #include "toolkit/drawing_surface.h"
 #include "toolkit/form.h"
 #include "toolkit/form_window.h"
 #include "toolkit/label.h"
-#include "toolkit/legend_grid.h"
 #include "toolkit/program.h"
 
 #include <QAction>
@@ -243,22 +242,6 @@ void emptyBox(QLineEdit& edit)
     QTest::keyClick(&edit, Qt::Key_Delete);
 }
 
-// What the test needs of a beam window, whichever it is.
-struct BeamControls {
-    QScrollBar* bar;
-    QPushButton* plot;
-    QPushButton* leave;
-    QPushButton* clear;
-    std::vector<QLineEdit*> texts;
-    const LegendGrid* legend;
-};
-
-template<class Controls>
-BeamControls beamControls(Controls& c, std::vector<QLineEdit*> texts)
-{
-    return {&c.HScroll1, &c.Command1, &c.Command2, &c.Command3, std::move(texts), &c.legend};
-}
-
 // The test's own account of one beam window's changes.
 struct ChangeRecord {
     int count = 0; // what ChangeCount should be
@@ -272,53 +255,37 @@ struct ChangeRecord {
     int changesThisAction = 0;
 };
 
-enum class Which { Main, Point, Uniform, Moment };
-constexpr std::array<Which, 4> kAllWindows = {Which::Main, Which::Point, Which::Uniform, Which::Moment};
-constexpr std::array<Which, 3> kBeamWindows = {Which::Point, Which::Uniform, Which::Moment};
+// A window of the program: Form1, or a beam window by its place in the
+// window list.
+using Which = int;
+constexpr Which kMain = -1;
+
+std::vector<Which> allWindows()
+{
+    std::vector<Which> all = {kMain};
+    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i)
+        all.push_back(Which(i));
+    return all;
+}
 
 const char* nameOf(Which w)
 {
-    switch (w) {
-    case Which::Main:
-        return "Form1";
-    case Which::Point:
-        return "Form2";
-    case Which::Uniform:
-        return "Form3";
-    case Which::Moment:
-        return "Form4";
-    }
-    return "";
+    return w == kMain ? shell::kMainWindow.name : shell::kBeamWindows[std::size_t(w)].window.layout.name;
 }
 
 QString titleOf(Which w)
 {
-    switch (w) {
-    case Which::Main:
-        return QString::fromUtf8(shell::kMainWindow.caption);
-    case Which::Point:
-        return QString::fromUtf8(kPointLoadWindow.caption);
-    case Which::Uniform:
-        return QString::fromUtf8(kUniformLoadWindow.caption);
-    case Which::Moment:
-        return QString::fromUtf8(kMomentLoadWindow.caption);
-    }
-    return {};
+    return QString::fromUtf8(w == kMain ? shell::kMainWindow.caption
+                                        : shell::kBeamWindows[std::size_t(w)].window.layout.caption);
 }
 
-std::span<const ChangeStep> changeSteps(Which w)
+// The text boxes a user can type into.
+std::vector<QLineEdit*> textBoxes(beam::BeamControls& c)
 {
-    switch (w) {
-    case Which::Point:
-        return point_load::kChangeSteps;
-    case Which::Uniform:
-        return uniform_load::kChangeSteps;
-    case Which::Moment:
-        return moment_load::kChangeSteps;
-    case Which::Main:
-        break;
-    }
-    return {};
+    std::vector<QLineEdit*> boxes = {&c.Text1};
+    if (c.Text2 != nullptr)
+        boxes.push_back(c.Text2);
+    return boxes;
 }
 
 long actionsToRun()
@@ -381,8 +348,7 @@ private Q_SLOTS:
 private:
     void start();
     Form& form(Which w);
-    BeamControls beam(Which w);
-    int changeCountOf(Which w);
+    beam::BeamForm& beamWindow(Which w);
     void watchScrollBars();
 
     // One random action; returns what it was. `problem` is set when the action
@@ -391,7 +357,7 @@ private:
     QString actOnMainWindow(Random& random);
     QString actOnBeamWindow(Which w, Random& random, QString& problem);
     QString typeInto(Which w, Random& random, QString& problem);
-    QString plotTypedLoad(QString& problem);
+    QString plot(Which w, QString& problem);
     void closeModalBox();
 
     QString checkInvariants();
@@ -448,53 +414,14 @@ void RandomUseTest::start()
 
 Form& RandomUseTest::form(Which w)
 {
-    switch (w) {
-    case Which::Main:
+    if (w == kMain)
         return windows_->Form1();
-    case Which::Point:
-        return windows_->Form2();
-    case Which::Uniform:
-        return windows_->Form3();
-    case Which::Moment:
-        return windows_->Form4();
-    }
-    Q_UNREACHABLE();
+    return beamWindow(w);
 }
 
-BeamControls RandomUseTest::beam(Which w)
+beam::BeamForm& RandomUseTest::beamWindow(Which w)
 {
-    switch (w) {
-    case Which::Point: {
-        PointLoadControls& c = windows_->Form2().controls();
-        return beamControls(c, {&c.Text1, &c.Text2});
-    }
-    case Which::Uniform: {
-        UniformLoadControls& c = windows_->Form3().controls();
-        return beamControls(c, {&c.Text1});
-    }
-    case Which::Moment: {
-        MomentLoadControls& c = windows_->Form4().controls();
-        return beamControls(c, {&c.Text1, &c.Text2});
-    }
-    case Which::Main:
-        break;
-    }
-    Q_UNREACHABLE();
-}
-
-int RandomUseTest::changeCountOf(Which w)
-{
-    switch (w) {
-    case Which::Point:
-        return windows_->Form2().changeCount().value();
-    case Which::Uniform:
-        return windows_->Form3().changeCount().value();
-    case Which::Moment:
-        return windows_->Form4().changeCount().value();
-    case Which::Main:
-        break;
-    }
-    Q_UNREACHABLE();
+    return windows_->beamWindow(std::size_t(w));
 }
 
 // Every change of a loaded beam window's bar is recorded here, after the
@@ -502,19 +429,20 @@ int RandomUseTest::changeCountOf(Which w)
 // at the count before the change.
 void RandomUseTest::watchScrollBars()
 {
-    for (Which w : kBeamWindows) {
+    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i) {
+        const Which w = Which(i);
         if (!form(w).isLoaded())
             continue;
-        QScrollBar* bar = beam(w).bar;
+        QScrollBar* bar = &beamWindow(w).controls().HScroll1;
         ChangeRecord& record = records_[w];
         if (record.watched == bar)
             continue;
         record.watched = bar;
         connect(bar, &QScrollBar::valueChanged, this, [this, w](int value) {
             ChangeRecord& r = records_[w];
-            const std::span<const ChangeStep> steps = changeSteps(w);
-            const ChangeStep& step = steps[std::min<std::size_t>(std::size_t(r.count), steps.size() - 1)];
-            r.last = ChangeRecord::Last{step.line, value, QString::fromUtf8(step.number)};
+            const std::span<const int> colours = shell::kBeamWindows[std::size_t(w)].window.changeColours;
+            const int line = std::min(r.count, int(colours.size()) - 1);
+            r.last = ChangeRecord::Last{line, value, QString::number(line + 1)};
             if (r.count < std::numeric_limits<std::int16_t>::max())
                 ++r.count;
             ++r.changesThisAction;
@@ -525,13 +453,13 @@ void RandomUseTest::watchScrollBars()
 QString RandomUseTest::act(Random& random, QString& problem)
 {
     std::vector<Which> loaded;
-    for (Which w : kAllWindows) {
+    for (Which w : allWindows()) {
         if (form(w).isLoaded())
             loaded.push_back(w);
     }
     const Which w = loaded[std::size_t(random.below(int(loaded.size())))];
     // A close box: the program ends when it closes the last window.
-    if (random.below(w == Which::Main ? 12 : 300) == 0) {
+    if (random.below(w == kMain ? 12 : 300) == 0) {
         expectEnd_ = program_->loadedWindows() == 1;
         form(w).window()->close();
         kind_ = "close box";
@@ -540,27 +468,32 @@ QString RandomUseTest::act(Random& random, QString& problem)
             records_[w].last.reset();
         return QStringLiteral("close box of %1").arg(QLatin1String(nameOf(w)));
     }
-    return w == Which::Main ? actOnMainWindow(random) : actOnBeamWindow(w, random, problem);
+    return w == kMain ? actOnMainWindow(random) : actOnBeamWindow(w, random, problem);
 }
 
 QString RandomUseTest::actOnMainWindow(Random& random)
 {
-    // mnu4 is rarer: it ends the program, and a run should spend its actions
-    // in the windows.
-    const int entry = random.below(20) == 0 ? 3 : random.below(3);
-    const QList<QAction*> entries = windows_->Form1().window()->menuBar()->actions();
-    expectEnd_ = entry == 3;
-    entries.at(entry)->trigger();
-    kind_ = entry == 3 ? "menu entry mnu4" : "menu entry mnu1-3";
+    // The end entry is rarer: it ends the program, and a run should spend its
+    // actions in the windows.
+    const shell::MainFormControls& c = windows_->Form1().controls();
     windowsChanged_ = true;
-    return QStringLiteral("menu entry mnu%1").arg(entry + 1);
+    if (random.below(20) == 0) {
+        expectEnd_ = true;
+        c.mnu4.trigger();
+        kind_ = "menu entry 結束";
+        return QStringLiteral("menu entry 結束");
+    }
+    const int entry = random.below(int(c.beamEntries.size()));
+    c.beamEntries[std::size_t(entry)]->trigger();
+    kind_ = "menu entry of a beam window";
+    return QStringLiteral("menu entry %1").arg(QLatin1String(shell::kBeamWindows[std::size_t(entry)].menu));
 }
 
 QString RandomUseTest::actOnBeamWindow(Which w, Random& random, QString& problem)
 {
-    const BeamControls c = beam(w);
+    beam::BeamControls& c = beamWindow(w).controls();
     const QString name = QLatin1String(nameOf(w));
-    QScrollBar& bar = *c.bar;
+    QScrollBar& bar = c.HScroll1;
     switch (pickBeamAction(random)) {
     case BeamAction::Arrow:
         kind_ = "arrow click";
@@ -602,19 +535,15 @@ QString RandomUseTest::actOnBeamWindow(Which w, Random& random, QString& problem
         return name + QStringLiteral(": key %1 on the bar").arg(QKeySequence(key).toString());
     }
     case BeamAction::Plot:
-        if (w == Which::Uniform)
-            return name + QStringLiteral(": plot \"%1\"").arg(show(c.texts.front()->text())) + plotTypedLoad(problem);
-        QTest::mouseClick(c.plot, Qt::LeftButton);
-        kind_ = "plot";
-        return name + QStringLiteral(": plot");
+        return name + QStringLiteral(": plot with \"%1\" in Text1").arg(show(c.Text1.text())) + plot(w, problem);
     case BeamAction::Clear:
-        QTest::mouseClick(c.clear, Qt::LeftButton);
+        QTest::mouseClick(&c.Command3, Qt::LeftButton);
         kind_ = "clear";
         records_[w].count = 0;
         records_[w].last.reset();
         return name + QStringLiteral(": clear");
     case BeamAction::Leave:
-        QTest::mouseClick(c.leave, Qt::LeftButton);
+        QTest::mouseClick(&c.Command2, Qt::LeftButton);
         kind_ = "leave";
         windowsChanged_ = true;
         return name + QStringLiteral(": leave");
@@ -626,9 +555,9 @@ QString RandomUseTest::actOnBeamWindow(Which w, Random& random, QString& problem
 
 QString RandomUseTest::typeInto(Which w, Random& random, QString& problem)
 {
-    const BeamControls c = beam(w);
-    const int box = random.below(int(c.texts.size()));
-    QLineEdit& edit = *c.texts[std::size_t(box)];
+    const std::vector<QLineEdit*> boxes = textBoxes(beamWindow(w).controls());
+    const int box = random.below(int(boxes.size()));
+    QLineEdit& edit = *boxes[std::size_t(box)];
     const QString text = randomText(random);
     const bool replace = text.isEmpty() || random.chance(60);
     if (replace)
@@ -647,39 +576,43 @@ QString RandomUseTest::typeInto(Which w, Random& random, QString& problem)
     if (replace && edit.text() != text.left(edit.maxLength()))
         problem = QStringLiteral("the box holds \"%1\"").arg(show(edit.text()));
 
-    if (w != Which::Uniform || !random.chance(30))
+    if (!random.chance(30))
         return what;
 
-    return what + plotTypedLoad(problem);
+    return what + QStringLiteral(", then") + plot(w, problem);
 }
 
-// Form3's plot button reads the load from the text box. One too large to plot
-// is reported in a message box, which the user closes, and nothing else
-// changes.
-QString RandomUseTest::plotTypedLoad(QString& problem)
+// The plot button. A window that reads the load from the text box (Form3)
+// plots what was typed; a load too large to plot is reported in a message box,
+// which the user closes, and nothing else changes.
+QString RandomUseTest::plot(Which w, QString& problem)
 {
-    UniformLoadForm& form3 = windows_->Form3();
-    QLineEdit& edit = form3.controls().Text1;
+    beam::BeamForm& window = beamWindow(w);
+    beam::BeamControls& c = window.controls();
     // Any write to the layer changes its key; holding a copy instead would
     // make every plot copy the whole layer.
-    const qint64 before = form3.surface().layer().image().cacheKey();
-    const int countBefore = form3.changeCount().value();
-    const QString typed = edit.text();
+    const qint64 before = window.surface().layer().image().cacheKey();
+    const std::size_t curvesBefore = window.curves().size();
+    const int countBefore = window.changeCount().value();
+    const QString typed = c.Text1.text();
     const int boxesBefore = boxes_;
-    QTest::mouseClick(&form3.controls().Command1, Qt::LeftButton);
-    kind_ = "typed load plotted";
-    if (boxes_ == boxesBefore)
-        return QStringLiteral(", then plot");
-    kind_ = "typed load too large";
-    if (!form3.isLoaded())
+    QTest::mouseClick(&c.Command1, Qt::LeftButton);
+    kind_ = "plot";
+    if (boxes_ == boxesBefore) {
+        if (window.curves().empty() || (window.curves().end() - 1)->legendLine != beam::kPlotButton)
+            problem = QStringLiteral("the plot button's curve is not the last in the list of curves");
+        return QStringLiteral(" plot");
+    }
+    kind_ = "load too large to plot";
+    if (!window.isLoaded())
         problem = QStringLiteral("the window went with the message box");
-    else if (form3.surface().layer().image().cacheKey() != before)
+    else if (window.surface().layer().image().cacheKey() != before || window.curves().size() != curvesBefore)
         problem = QStringLiteral("a load too large to plot drew on the window");
-    else if (form3.changeCount().value() != countBefore || edit.text() != typed)
+    else if (window.changeCount().value() != countBefore || c.Text1.text() != typed)
         problem = QStringLiteral("a load too large to plot changed the count or the text");
     else if (!boxText_.contains(QString::fromUtf8("太大")))
         problem = QStringLiteral("the message box says \"%1\"").arg(boxText_);
-    return QStringLiteral(", then plot (message box)");
+    return QStringLiteral(" plot (message box)");
 }
 
 void RandomUseTest::closeModalBox()
@@ -729,7 +662,7 @@ QString RandomUseTest::checkInvariants()
         if (widget->isVisible())
             ++visible[widget->windowTitle()];
     }
-    for (Which w : kAllWindows) {
+    for (Which w : allWindows()) {
         Form& f = form(w);
         const int open = visible[titleOf(w)];
         if (open > 1)
@@ -745,37 +678,51 @@ QString RandomUseTest::checkInvariants()
     if (formWindows != loaded)
         return QStringLiteral("%1 window widgets for %2 loaded windows").arg(formWindows).arg(loaded);
 
-    for (Which w : kBeamWindows) {
+    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i) {
+        const Which w = Which(i);
         ChangeRecord& record = records_[w];
         const QString name = QLatin1String(nameOf(w));
+        beam::BeamForm& window = beamWindow(w);
+        const int changeCount = window.changeCount().value();
         if (record.changesThisAction > 1)
             return name + QStringLiteral(": one action made %1 changes").arg(record.changesThisAction);
-        if (changeCountOf(w) != record.count)
-            return name
-                   + QStringLiteral(": ChangeCount is %1 after %2 changes").arg(changeCountOf(w)).arg(record.count);
-        if (!form(w).isLoaded())
+        if (changeCount != record.count)
+            return name + QStringLiteral(": ChangeCount is %1 after %2 changes").arg(changeCount).arg(record.count);
+        if (!window.isLoaded()) {
+            if (!window.curves().empty())
+                return name + QStringLiteral(": curves listed while the window is closed");
             continue;
-        const BeamControls c = beam(w);
+        }
+        const beam::BeamControls& c = window.controls();
+        const beam::LegendGrid* legend = &c.legend;
         int filled = 0;
-        for (int line = 0; line < c.legend->lineCount(); ++line)
-            filled += c.legend->cell(line, 0).caption().isEmpty() ? 0 : 1;
-        if (filled > std::min(record.count, c.legend->lineCount()))
+        for (int line = 0; line < legend->lineCount(); ++line)
+            filled += legend->cell(line, 0).caption().isEmpty() ? 0 : 1;
+        if (filled > std::min(record.count, legend->lineCount()))
             return name + QStringLiteral(": %1 legend lines filled, ChangeCount %2").arg(filled).arg(record.count);
         if (record.last) {
             const ChangeRecord::Last& last = *record.last;
-            const QString number = c.legend->cell(last.line, 0).caption();
-            const QString value = c.legend->cell(last.line, 1).caption();
+            const QString number = legend->cell(last.line, 0).caption();
+            const QString value = legend->cell(last.line, 1).caption();
             if (number != last.number || value != QString::number(last.value))
                 return name
                        + QStringLiteral(": legend line %1 shows \"%2\" \"%3\" after change %4 to %5")
                              .arg(QString::number(last.line + 1), number, value, last.number,
                                   QString::number(last.value));
         }
-        // A change shows its value in the read-out at once.
-        if (record.changesThisAction == 1 && c.texts.front()->text() != QString::number(c.bar->value()))
-            return name
-                   + QStringLiteral(": the read-out shows \"%1\" at %2")
-                         .arg(show(c.texts.front()->text()), QString::number(c.bar->value()));
+        if (record.changesThisAction == 1) {
+            // A change shows its value in the read-out at once, and its curve
+            // is the last in the list of curves.
+            if (c.Text1.text() != QString::number(c.HScroll1.value()))
+                return name
+                       + QStringLiteral(": the read-out shows \"%1\" at %2")
+                             .arg(show(c.Text1.text()), QString::number(c.HScroll1.value()));
+            const beam::DrawnCurve expected{record.last->line,
+                                            window.description().changeColours[std::size_t(record.last->line)],
+                                            double(record.last->value)};
+            if (window.curves().empty() || *(window.curves().end() - 1) != expected)
+                return name + QStringLiteral(": the change's curve is not the last in the list of curves");
+        }
     }
     return {};
 }
@@ -813,7 +760,7 @@ void RandomUseTest::randomActionsKeepTheInvariants()
         QTimer::singleShot(0, this, &RandomUseTest::closeModalBox);
         const QString action = act(random, problem);
         closerArmed_ = false;
-        if (problem.isEmpty() && boxes_ != boxesBefore && std::strcmp(kind_, "typed load too large") != 0)
+        if (problem.isEmpty() && boxes_ != boxesBefore && std::strcmp(kind_, "load too large to plot") != 0)
             problem = QStringLiteral("a message box: %1").arg(boxText_);
         if (trace)
             std::fprintf(stderr, "  %s\n", qPrintable(action));

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-// Every text of the four layout tables is Traditional Chinese that the Big5
-// character set can hold, and every font is one of the program's two faces.
-#include "beam_moment_load/moment_load_layout.h"
-#include "beam_point_load/point_load_layout.h"
-#include "beam_uniform_load/uniform_load_layout.h"
+// Every text of the windows' layout tables and of their load cases is
+// Traditional Chinese that the Big5 character set can hold, and every font is
+// one of the program's two faces.
+#include "beam_common/beam_form.h"
 #include "shell/main_form.h"
+#include "shell/window_list.h"
 #include "toolkit/layout.h"
 
 #include <QTest>
@@ -13,6 +13,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 using namespace toolkit;
 
@@ -55,7 +56,13 @@ void CaptionsTest::big5CheckRejectsOtherScripts()
 void CaptionsTest::textsAreBig5_data()
 {
     QTest::addColumn<QString>("text");
-    const Window* windows[] = {&shell::kMainWindow, &kPointLoadWindow, &kUniformLoadWindow, &kMomentLoadWindow};
+    std::vector<const Window*> windows = {&shell::kMainWindow};
+    for (const shell::BeamWindowEntry& entry : shell::kBeamWindows) {
+        windows.push_back(&entry.window.layout);
+        QTest::addRow("%s load case", entry.window.layout.name) << QString::fromUtf8(entry.window.loadCase);
+        if (entry.window.magnitude != nullptr)
+            QTest::addRow("%s magnitude", entry.window.layout.name) << QString::fromUtf8(entry.window.magnitude);
+    }
     for (const Window* window : windows) {
         QTest::addRow("%s caption", window->name) << QString::fromUtf8(window->caption);
         for (const Control& row : window->controls) {

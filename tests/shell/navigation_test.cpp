@@ -1,12 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The main window, its menu, the leave buttons and which windows are open
 // after each step, driven through the real windows.
-#include "beam_moment_load/moment_load_form.h"
-#include "beam_moment_load/moment_load_layout.h"
-#include "beam_point_load/point_load_form.h"
-#include "beam_point_load/point_load_layout.h"
-#include "beam_uniform_load/uniform_load_form.h"
-#include "beam_uniform_load/uniform_load_layout.h"
+#include "beam_common/beam_form.h"
 #include "shell/banner.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
@@ -66,25 +61,54 @@ private Q_SLOTS:
     void cleanup();
 
     void startShowsOnlyTheMainWindow();
-    void menuEntryUnloadsTheMainWindowFirst_data();
+    void menuEntryUnloadsTheMainWindowFirst_data() { windowRows(); }
     void menuEntryUnloadsTheMainWindowFirst();
+    void leaveKeepsTheBeamWindowOpenBehind_data() { windowRows(); }
     void leaveKeepsTheBeamWindowOpenBehind();
+    void leaveWhileTheMainWindowIsOpenDoesNotRestartIt_data() { windowRows(); }
     void leaveWhileTheMainWindowIsOpenDoesNotRestartIt();
+    void choosingAnOpenBeamWindowBringsItBack_data() { windowRows(); }
     void choosingAnOpenBeamWindowBringsItBack();
-    void allThreeBeamWindowsCanBeOpen();
+    void everyBeamWindowCanBeOpenAtOnce();
+    void closingTheMainWindowLeavesBeamWindowsRunning_data() { windowRows(); }
     void closingTheMainWindowLeavesBeamWindowsRunning();
+    void closingTheOnlyWindowEndsTheProgram_data() { windowRows(); }
     void closingTheOnlyWindowEndsTheProgram();
     void endEndsWithBeamWindowsOpen();
     void bannerMovesAndInstructionBlinksOnTheTimer();
     void tickCounterKeepsItsParityAcrossAReturn();
-    void beamWindowsOpenWithEveryControlInView_data();
+    void beamWindowsOpenWithEveryControlInView_data() { windowRows(); }
     void beamWindowsOpenWithEveryControlInView();
-    void momentWindowOpensAtItsManualPosition();
 
 private:
+    static void windowRows();
+    // The beam window of this data row.
+    beam::BeamForm& beamWindow();
+    // Chooses the beam window of this data row from Form1's menu.
+    void choose();
+
     std::unique_ptr<Program> program_;
     std::unique_ptr<Windows> windows_;
 };
+
+void NavigationTest::windowRows()
+{
+    QTest::addColumn<int>("index");
+    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i)
+        QTest::addRow("%s", shell::kBeamWindows[i].window.layout.name) << int(i);
+}
+
+beam::BeamForm& NavigationTest::beamWindow()
+{
+    QFETCH(int, index);
+    return windows_->beamWindow(std::size_t(index));
+}
+
+void NavigationTest::choose()
+{
+    QFETCH(int, index);
+    windows_->Form1().mnuBeamWindow_Click(std::size_t(index));
+}
 
 void NavigationTest::init()
 {
@@ -117,8 +141,12 @@ void NavigationTest::startShowsOnlyTheMainWindow()
     const QList<QAction*> actions = form1.window()->menuBar()->actions();
     for (const QAction* action : actions)
         entries << action->text();
-    QCOMPARE(entries, (QStringList{QStringLiteral("集中負荷"), QStringLiteral("均佈負荷"), QStringLiteral("彎矩負荷"),
-                                   QStringLiteral("結束")}));
+    QStringList expected;
+    for (const shell::BeamWindowEntry& entry : shell::kBeamWindows)
+        expected << QString::fromUtf8(entry.window.loadCase);
+    expected << QStringLiteral("結束");
+    QCOMPARE(entries, expected);
+    QCOMPARE(entries.first(), QStringLiteral("集中負荷"));
 
     const Label& banner = form1.controls().Label1;
     const Label& instruction = form1.controls().Label2;
@@ -138,52 +166,41 @@ void NavigationTest::startShowsOnlyTheMainWindow()
     QVERIFY(banner.width() > 300);
 }
 
-void NavigationTest::menuEntryUnloadsTheMainWindowFirst_data()
-{
-    QTest::addColumn<QByteArray>("entry");
-    QTest::addColumn<int>("window");
-    QTest::newRow("concentrated load") << QByteArray("集中負荷") << 2;
-    QTest::newRow("uniform load") << QByteArray("均佈負荷") << 3;
-    QTest::newRow("moment load") << QByteArray("彎矩負荷") << 4;
-}
-
 void NavigationTest::menuEntryUnloadsTheMainWindowFirst()
 {
-    QFETCH(QByteArray, entry);
-    QFETCH(int, window);
-    menuEntry(windows_->Form1(), entry.constData()).trigger();
+    QFETCH(int, index);
+    const beam::BeamWindow& description = shell::kBeamWindows[std::size_t(index)].window;
+    menuEntry(windows_->Form1(), description.loadCase).trigger();
     test_support::settle();
 
-    const Form& chosen = window == 2   ? static_cast<Form&>(windows_->Form2())
-                         : window == 3 ? static_cast<Form&>(windows_->Form3())
-                                       : static_cast<Form&>(windows_->Form4());
+    const Form& chosen = beamWindow();
     QVERIFY(!windows_->Form1().isLoaded());
     QVERIFY(chosen.isLoaded());
     QVERIFY(chosen.window()->isVisible());
-    QCOMPARE(chosen.window()->windowTitle(), QStringLiteral("Form%1").arg(window));
+    QCOMPARE(chosen.window()->windowTitle(), QString::fromUtf8(description.layout.caption));
     QCOMPARE(program_->loadedWindows(), 1);
     QVERIFY(!program_->hasEnded());
 }
 
 void NavigationTest::leaveKeepsTheBeamWindowOpenBehind()
 {
-    windows_->Form1().mnu1_Click();
+    choose();
     test_support::settle();
-    const FormWindow* beamWindow = windows_->Form2().window();
+    const FormWindow* window = beamWindow().window();
 
-    clickLeave(windows_->Form2());
+    clickLeave(beamWindow());
     QCOMPARE(windows_->Form1().controls().Label1.leftTwips(), 600.0F); // rebuilt
     test_support::settle();
     QVERIFY(windows_->Form1().isLoaded());
-    QVERIFY(windows_->Form2().isLoaded());
-    QCOMPARE(windows_->Form2().window(), beamWindow);
-    QVERIFY(beamWindow->isVisible());
+    QVERIFY(beamWindow().isLoaded());
+    QCOMPARE(beamWindow().window(), window);
+    QVERIFY(window->isVisible());
 }
 
 void NavigationTest::leaveWhileTheMainWindowIsOpenDoesNotRestartIt()
 {
-    windows_->Form1().mnu1_Click();
-    clickLeave(windows_->Form2());
+    choose();
+    clickLeave(beamWindow());
     MainForm& form1 = windows_->Form1();
     form1.controls().Timer1.stop();
     test_support::settle();
@@ -192,7 +209,7 @@ void NavigationTest::leaveWhileTheMainWindowIsOpenDoesNotRestartIt()
     const float moved = form1.controls().Label1.leftTwips();
     QVERIFY(moved < 600.0F);
 
-    clickLeave(windows_->Form2());
+    clickLeave(beamWindow());
     test_support::settle();
     QCOMPARE(form1.window(), mainWindow);
     QCOMPARE(form1.controls().Label1.leftTwips(), moved);
@@ -200,68 +217,68 @@ void NavigationTest::leaveWhileTheMainWindowIsOpenDoesNotRestartIt()
 
 void NavigationTest::choosingAnOpenBeamWindowBringsItBack()
 {
-    windows_->Form1().mnu2_Click();
-    const FormWindow* beamWindow = windows_->Form3().window();
-    clickLeave(windows_->Form3());
-    windows_->Form1().mnu2_Click();
+    choose();
+    const FormWindow* window = beamWindow().window();
+    clickLeave(beamWindow());
+    choose();
     test_support::settle();
-    QCOMPARE(windows_->Form3().window(), beamWindow); // not rebuilt
+    QCOMPARE(beamWindow().window(), window); // not rebuilt
     QVERIFY(!windows_->Form1().isLoaded());
 }
 
-void NavigationTest::allThreeBeamWindowsCanBeOpen()
+void NavigationTest::everyBeamWindowCanBeOpenAtOnce()
 {
-    windows_->Form1().mnu1_Click();
-    clickLeave(windows_->Form2());
-    windows_->Form1().mnu2_Click();
-    clickLeave(windows_->Form3());
-    windows_->Form1().mnu3_Click();
+    const std::size_t count = shell::kBeamWindows.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        windows_->Form1().mnuBeamWindow_Click(i);
+        if (i + 1 < count)
+            clickLeave(windows_->beamWindow(i));
+    }
     test_support::settle();
-    QVERIFY(windows_->Form2().isLoaded());
-    QVERIFY(windows_->Form3().isLoaded());
-    QVERIFY(windows_->Form4().isLoaded());
+    for (std::size_t i = 0; i < count; ++i)
+        QVERIFY(windows_->beamWindow(i).isLoaded());
     QVERIFY(!windows_->Form1().isLoaded());
-    clickLeave(windows_->Form4());
-    QCOMPARE(program_->loadedWindows(), 4);
+    clickLeave(windows_->beamWindow(count - 1));
+    QCOMPARE(program_->loadedWindows(), int(count) + 1);
 }
 
 void NavigationTest::closingTheMainWindowLeavesBeamWindowsRunning()
 {
-    windows_->Form1().mnu1_Click();
-    clickLeave(windows_->Form2());
+    choose();
+    clickLeave(beamWindow());
     MainForm& form1 = windows_->Form1();
     form1.Timer1_Timer();
     QVERIFY(form1.window()->close());
     test_support::settle();
     QVERIFY(!form1.isLoaded());
-    QVERIFY(windows_->Form2().isLoaded());
+    QVERIFY(beamWindow().isLoaded());
     QVERIFY(!program_->hasEnded());
 
-    clickLeave(windows_->Form2());
+    clickLeave(beamWindow());
     QVERIFY(form1.isLoaded());
     QCOMPARE(form1.controls().Label1.leftTwips(), 600.0F);
 }
 
 void NavigationTest::closingTheOnlyWindowEndsTheProgram()
 {
-    windows_->Form1().mnu1_Click();
+    choose();
     test_support::settle();
-    QVERIFY(windows_->Form2().window()->close());
+    QVERIFY(beamWindow().window()->close());
     test_support::settle();
     QVERIFY(program_->hasEnded());
 }
 
 void NavigationTest::endEndsWithBeamWindowsOpen()
 {
-    windows_->Form1().mnu1_Click();
-    clickLeave(windows_->Form2());
-    windows_->Form1().mnu3_Click();
-    clickLeave(windows_->Form4());
+    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i) {
+        windows_->Form1().mnuBeamWindow_Click(i);
+        clickLeave(windows_->beamWindow(i));
+    }
     menuEntry(windows_->Form1(), "結束").trigger();
     QVERIFY(program_->hasEnded());
     QCOMPARE(program_->loadedWindows(), 0);
-    QVERIFY(!windows_->Form2().isLoaded());
-    QVERIFY(!windows_->Form4().isLoaded());
+    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i)
+        QVERIFY(!windows_->beamWindow(i).isLoaded());
 }
 
 void NavigationTest::bannerMovesAndInstructionBlinksOnTheTimer()
@@ -291,30 +308,18 @@ void NavigationTest::tickCounterKeepsItsParityAcrossAReturn()
         form1.Timer1_Timer();
     QVERIFY(!form1.controls().Label2.isEnabled());
 
-    form1.mnu1_Click();
-    clickLeave(windows_->Form2());
+    form1.mnuBeamWindow_Click(0);
+    clickLeave(windows_->beamWindow(0));
     QVERIFY(form1.controls().Label2.isEnabled()); // rebuilt enabled
     QCOMPARE(form1.tickCount(), quint64(3));
     form1.Timer1_Timer();
     QVERIFY(form1.controls().Label2.isEnabled()); // fourth tick: even
 }
 
-void NavigationTest::beamWindowsOpenWithEveryControlInView_data()
-{
-    QTest::addColumn<int>("window");
-    QTest::addColumn<const Window*>("layout");
-    QTest::newRow("Form2") << 2 << &kPointLoadWindow;
-    QTest::newRow("Form3") << 3 << &kUniformLoadWindow;
-    QTest::newRow("Form4") << 4 << &kMomentLoadWindow;
-}
-
 void NavigationTest::beamWindowsOpenWithEveryControlInView()
 {
-    QFETCH(int, window);
-    QFETCH(const Window*, layout);
-    Form& form = window == 2   ? static_cast<Form&>(windows_->Form2())
-                 : window == 3 ? static_cast<Form&>(windows_->Form3())
-                               : static_cast<Form&>(windows_->Form4());
+    beam::BeamForm& form = beamWindow();
+    const Window* layout = &form.description().layout;
     form.Show();
     test_support::settle();
     const ClientArea& client = form.window()->clientArea();
@@ -328,14 +333,6 @@ void NavigationTest::beamWindowsOpenWithEveryControlInView()
         if (child != static_cast<const QWidget*>(&client.surface()))
             QVERIFY2(inner.contains(child->geometry()), child->metaObject()->className());
     }
-}
-
-void NavigationTest::momentWindowOpensAtItsManualPosition()
-{
-    windows_->Form4().Show();
-    test_support::settle();
-    const FormWindow& window = *windows_->Form4().window();
-    QCOMPARE(window.mapToGlobal(window.clientArea().pos()), QPoint(4, 23));
 }
 
 QTEST_MAIN(NavigationTest)

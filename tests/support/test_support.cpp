@@ -2,7 +2,6 @@
 #include "tests/support/test_support.h"
 
 #include "toolkit/client_area.h"
-#include "toolkit/form.h"
 #include "toolkit/form_window.h"
 #include "toolkit/standard_look.h"
 #include "toolkit/units.h"
@@ -14,6 +13,17 @@
 #include <QTest>
 
 namespace test_support {
+
+namespace {
+
+const toolkit::Window kBlankWindow{.name = "Blank", .caption = "Blank", .clientWidth = 1500, .clientHeight = 750};
+
+} // namespace
+
+BlankForm::BlankForm(toolkit::Program& program)
+    : Form(program, kBlankWindow)
+{
+}
 
 QRect scrollBarPart(QScrollBar& bar, QStyle::SubControl part)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "toolkit/form.h"
 #include "toolkit/palette.h"
 
 #include <QImage>
@@ -10,7 +11,7 @@
 class QScrollBar;
 
 namespace toolkit {
-class Form;
+class ControlSet;
 } // namespace toolkit
 
 // Helpers shared by the GUI tests: driving controls as a user would and
@@ -32,6 +33,17 @@ void clickRightArrow(QScrollBar& bar);
 void clickLeftArrow(QScrollBar& bar);
 // Drags the thumb to the position of `value` and releases it there.
 void dragThumbTo(QScrollBar& bar, int value);
+
+// A window with nothing in it, standing in for the main window that a beam
+// window's leave button shows.
+class BlankForm : public toolkit::Form {
+public:
+    explicit BlankForm(toolkit::Program& program);
+
+private:
+    void bind(const toolkit::ControlSet&) override {}
+    void release() override {}
+};
 
 // What the user sees of a loaded window's client area.
 QImage grabClient(const toolkit::Form& form);

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The pure helpers: units, palette, opening sizes, change counting and the
-// deflection table.
-#include "toolkit/change_count.h"
-#include "toolkit/deflection_table.h"
+// The pure helpers: units, palette and opening sizes.
 #include "toolkit/layout.h"
 #include "toolkit/palette.h"
 #include "toolkit/units.h"
@@ -24,10 +21,6 @@ private Q_SLOTS:
     void colourByteOrder();
     void openingClientSize_data();
     void openingClientSize();
-    void changeCountStopsAtItsLargestValue();
-    void changeCountSelectsTheLastEntryPastTheTable();
-    void deflectionTableRoundsHalvesToEven_data();
-    void deflectionTableRoundsHalvesToEven();
 };
 
 void CoreTest::twipsToPixels_data()
@@ -145,48 +138,6 @@ void CoreTest::openingClientSize()
     QFETCH(int, width);
     QFETCH(int, height);
     QCOMPARE(toolkit::openingClientSize(*window), (TwipSize{width, height}));
-}
-
-void CoreTest::changeCountStopsAtItsLargestValue()
-{
-    ChangeCount count;
-    for (int i = 0; i < 40000; ++i)
-        count.advance();
-    QCOMPARE(count.value(), 32767);
-    count.reset();
-    QCOMPARE(count.value(), 0);
-}
-
-void CoreTest::changeCountSelectsTheLastEntryPastTheTable()
-{
-    constexpr std::array<int, 3> table = {10, 20, 30};
-    ChangeCount count;
-    QCOMPARE(count.select(table), 10);
-    count.advance();
-    QCOMPARE(count.select(table), 20);
-    for (int i = 0; i < 40000; ++i)
-        count.advance();
-    QCOMPARE(count.select(table), 30);
-}
-
-void CoreTest::deflectionTableRoundsHalvesToEven_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<int>("index");
-    QTest::newRow("0.5 to 0") << 0.5 << 0;
-    QTest::newRow("1.5 to 2") << 1.5 << 2;
-    QTest::newRow("2.5 to 2") << 2.5 << 2;
-    QTest::newRow("just below 20") << 19.990000000000325 << 20;
-    QTest::newRow("just below 1") << 0.9999999999999999 << 1;
-}
-
-void CoreTest::deflectionTableRoundsHalvesToEven()
-{
-    QFETCH(double, x);
-    QFETCH(int, index);
-    DeflectionTable table;
-    QCOMPARE(table.store(x, 1.25), 1.25);
-    QCOMPARE(table.at(std::size_t(index)), 1.25);
 }
 
 QTEST_GUILESS_MAIN(CoreTest)

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
-using toolkit::PlotPoint;
+using beam::PlotPoint;
 using uniform_load::uniformLoadCurve;
 
 Q_DECLARE_METATYPE(PlotPoint)
@@ -17,6 +19,19 @@ namespace {
 
 constexpr int kSamples = 1001;
 constexpr int kMidspan = 500; // the 501st point, x = 4.999999999999938
+
+// Where the window plots the curve for w, or nothing when w is too large to
+// plot.
+std::optional<std::vector<PlotPoint>> curveFor(double w)
+{
+    const beam::Curve curve = uniformLoadCurve(w);
+    if (curve.empty())
+        return std::nullopt;
+    std::vector<PlotPoint> points;
+    for (const beam::CurveSample& sample : curve)
+        points.push_back(sample.point);
+    return points;
+}
 
 QString described(const PlotPoint& point)
 {
@@ -37,6 +52,7 @@ private Q_SLOTS:
     void deepestPointIsWhereBeamTheoryPutsIt_data();
     void deepestPointIsWhereBeamTheoryPutsIt();
     void zeroLoadLiesOnTheBeamsLowerEdge();
+    void deflectionsFollowBeamTheory();
     void tooLargeToPlotGivesNoCurve_data();
     void tooLargeToPlotGivesNoCurve();
 };
@@ -55,7 +71,7 @@ void UniformLoadModelTest::samplesRunFromSupportToSupport_data()
 void UniformLoadModelTest::samplesRunFromSupportToSupport()
 {
     QFETCH(double, w);
-    const auto curve = uniformLoadCurve(w);
+    const auto curve = curveFor(w);
     QVERIFY(curve);
     QCOMPARE(int(curve->size()), kSamples);
     QCOMPARE(curve->front(), (PlotPoint{480, 2055}));
@@ -80,7 +96,7 @@ void UniformLoadModelTest::workedPointsForLoadTen()
 {
     QFETCH(int, index);
     QFETCH(PlotPoint, expected);
-    const auto curve = uniformLoadCurve(10);
+    const auto curve = curveFor(10);
     QVERIFY(curve);
     const PlotPoint actual = curve->at(std::size_t(index));
     QVERIFY2(actual == expected, qPrintable(described(actual) + " instead of " + described(expected)));
@@ -102,7 +118,7 @@ void UniformLoadModelTest::midspan()
 {
     QFETCH(double, w);
     QFETCH(float, y);
-    const auto curve = uniformLoadCurve(w);
+    const auto curve = curveFor(w);
     QVERIFY(curve);
     QCOMPARE(curve->at(kMidspan).x, 3367.5F);
     QCOMPARE(curve->at(kMidspan).y, y);
@@ -127,7 +143,7 @@ void UniformLoadModelTest::deepestPointIsWhereBeamTheoryPutsIt()
     const double expectedY = 2055 + sag * 3000 * 50;
     const double expectedX = 480 + L / 2 * 577.5;
 
-    const auto curve = uniformLoadCurve(w);
+    const auto curve = curveFor(w);
     QVERIFY(curve);
     const auto furthest = std::max_element(curve->begin(), curve->end(), [](const PlotPoint& a, const PlotPoint& b) {
         return std::fabs(a.y - 2055.0F) < std::fabs(b.y - 2055.0F);
@@ -139,12 +155,32 @@ void UniformLoadModelTest::deepestPointIsWhereBeamTheoryPutsIt()
 
 void UniformLoadModelTest::zeroLoadLiesOnTheBeamsLowerEdge()
 {
-    const auto curve = uniformLoadCurve(0);
+    const auto curve = curveFor(0);
     QVERIFY(curve);
     for (std::size_t i = 0; i < curve->size(); ++i) {
         QCOMPARE(curve->at(i).y, 2055.0F);
         // Sample x = 0.01 i, give or take the drift of repeated addition.
         QVERIFY(std::fabs(curve->at(i).x - float(480 + 5.775 * double(i))) < 0.01F);
+    }
+}
+
+// Every sample's deflection, downward positive as for every beam window: the
+// read-outs and the exported data take these values.
+void UniformLoadModelTest::deflectionsFollowBeamTheory()
+{
+    const double L = 10;
+    const double EI = 1e5;
+    for (double w : {1.0, 10.0, -5.0}) {
+        for (const beam::CurveSample& sample : uniformLoadCurve(w)) {
+            const double x = sample.x;
+            const double expected = w * x * (L * L * L - 2 * L * x * x + x * x * x) / (24 * EI);
+            QVERIFY2(std::fabs(sample.deflection - expected) < 1e-15,
+                     qPrintable(QStringLiteral("w = %1, x = %2: %3 against %4")
+                                    .arg(w)
+                                    .arg(x)
+                                    .arg(sample.deflection)
+                                    .arg(expected)));
+        }
     }
 }
 
@@ -164,7 +200,7 @@ void UniformLoadModelTest::tooLargeToPlotGivesNoCurve_data()
 void UniformLoadModelTest::tooLargeToPlotGivesNoCurve()
 {
     QFETCH(double, w);
-    QVERIFY(!uniformLoadCurve(w));
+    QVERIFY(!curveFor(w));
 }
 
 QTEST_GUILESS_MAIN(UniformLoadModelTest)

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "toolkit/legend_grid.h"
+#include "beam_common/legend_grid.h"
 
 #include "toolkit/control_set.h"
 #include "toolkit/label.h"
+#include "toolkit/number_text.h"
+#include "toolkit/palette.h"
 
-namespace toolkit {
+namespace beam {
+
+using toolkit::Label;
 
 namespace {
 
@@ -12,7 +16,7 @@ enum Cell { Number = 0, Value = 1, Swatch = 2 };
 
 } // namespace
 
-LegendGrid::LegendGrid(const ControlSet& controls, std::span<const char* const> lineNames)
+LegendGrid::LegendGrid(const toolkit::ControlSet& controls, std::span<const char* const> lineNames)
 {
     lines_.reserve(lineNames.size());
     for (const char* name : lineNames) {
@@ -24,9 +28,9 @@ LegendGrid::LegendGrid(const ControlSet& controls, std::span<const char* const> 
 void LegendGrid::fill(const ChangeStep& step, const QString& value)
 {
     const std::array<Label*, 3>& line = lines_.at(std::size_t(step.line));
-    line[Number]->setCaption(QString::fromUtf8(step.number));
+    line[Number]->setCaption(toolkit::wholeNumberText(step.line + 1));
     line[Value]->setCaption(value);
-    line[Swatch]->setBackColor(QBColor(step.colour));
+    line[Swatch]->setBackColor(toolkit::QBColor(step.colour));
 }
 
 void LegendGrid::clear()
@@ -36,7 +40,7 @@ void LegendGrid::clear()
             line[std::size_t(index)]->setCaption(QString());
     }
     for (const std::array<Label*, 3>& line : lines_)
-        line[Swatch]->setBackColor(QBColor(kClearedSwatch));
+        line[Swatch]->setBackColor(toolkit::QBColor(toolkit::kClearedSwatch));
 }
 
 const Label& LegendGrid::cell(int line, int index) const
@@ -44,4 +48,4 @@ const Label& LegendGrid::cell(int line, int index) const
     return *lines_.at(std::size_t(line)).at(std::size_t(index));
 }
 
-} // namespace toolkit
+} // namespace beam

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "toolkit/change_count.h"
-#include "toolkit/palette.h"
+#include "beam_common/change_count.h"
 
 #include <QString>
 
@@ -11,9 +10,11 @@
 #include <vector>
 
 namespace toolkit {
-
 class ControlSet;
 class Label;
+} // namespace toolkit
+
+namespace beam {
 
 // The legend of a beam window: lines of three label cells, each a control
 // array with index 0 the change number, index 1 the load value and index 2 the
@@ -21,18 +22,20 @@ class Label;
 // window's layout.
 class LegendGrid {
 public:
-    LegendGrid(const ControlSet& controls, std::span<const char* const> lineNames);
+    LegendGrid(const toolkit::ControlSet& controls, std::span<const char* const> lineNames);
 
+    // Writes a change into its line: its number (line + 1), the load value and
+    // the swatch in the curve's colour.
     void fill(const ChangeStep& step, const QString& value);
     // Empties every caption (index 0 of every line, then index 1, then 2) and
     // turns every swatch to the cleared colour.
     void clear();
 
     int lineCount() const { return int(lines_.size()); }
-    const Label& cell(int line, int index) const;
+    const toolkit::Label& cell(int line, int index) const;
 
 private:
-    std::vector<std::array<Label*, 3>> lines_;
+    std::vector<std::array<toolkit::Label*, 3>> lines_;
 };
 
-} // namespace toolkit
+} // namespace beam

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
-namespace toolkit {
+namespace beam {
 
 // A beam window's table of deflections, one entry per whole position along the
 // span: each sample's deflection is stored at its position rounded to the
@@ -31,4 +31,4 @@ private:
     std::array<double, kSize> entries_{};
 };
 
-} // namespace toolkit
+} // namespace beam

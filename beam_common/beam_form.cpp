@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: MIT
+#include "beam_common/beam_form.h"
+
+#include "toolkit/control_set.h"
+#include "toolkit/drawing_surface.h"
+#include "toolkit/form_window.h"
+#include "toolkit/number_text.h"
+#include "toolkit/palette.h"
+#include "toolkit/picture_box.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace beam {
+
+using toolkit::wholeNumberText;
+
+namespace {
+
+// Every beam window plots a curve the same way: pen width 2 before each point,
+// then the point, in the curve's colour. The dots ask for one repaint.
+void plotCurve(toolkit::DrawingSurface& surface, const Curve& curve, toolkit::Bgr colour)
+{
+    const toolkit::DrawingSurface::RepaintBatch batch(surface);
+    for (const CurveSample& sample : curve) {
+        surface.setDrawWidth(2);
+        surface.PSet(sample.point.x, sample.point.y, colour);
+    }
+}
+
+} // namespace
+
+BeamControls::BeamControls(const toolkit::ControlSet& controls, const BeamWindow& window)
+    : Text1(controls.get<QLineEdit>("Text1"))
+    , Text2(window.magnitude != nullptr ? &controls.get<QLineEdit>("Text2") : nullptr)
+    , HScroll1(controls.get<QScrollBar>("HScroll1"))
+    , Command1(controls.get<QPushButton>("Command1"))
+    , Command2(controls.get<QPushButton>("Command2"))
+    , Command3(controls.get<QPushButton>("Command3"))
+    , OLE1(window.symbol ? &controls.get<toolkit::PictureBox>("OLE1") : nullptr)
+    , legend(controls, window.legendLines)
+{
+}
+
+BeamForm::BeamForm(toolkit::Program& program, toolkit::Form& mainWindow, const BeamWindow& window)
+    : Form(program, window.layout)
+    , window_(window)
+    , Form1(mainWindow)
+{
+    if (window.keepsDeflectionTable)
+        DeflectionTable.emplace();
+}
+
+const DeflectionTable* BeamForm::deflectionTable() const
+{
+    return DeflectionTable ? &*DeflectionTable : nullptr;
+}
+
+void BeamForm::bind(const toolkit::ControlSet& set)
+{
+    BeamControls& c = controls_.emplace(set, window_);
+    connect(&c.Command1, &QPushButton::clicked, this, &BeamForm::Command1_Click);
+    connect(&c.Command2, &QPushButton::clicked, this, &BeamForm::Command2_Click);
+    connect(&c.Command3, &QPushButton::clicked, this, &BeamForm::Command3_Click);
+    // The bar does not track its thumb: a drag is one change, on release.
+    connect(&c.HScroll1, &QScrollBar::valueChanged, this, &BeamForm::HScroll1_Change);
+}
+
+void BeamForm::release()
+{
+    controls_.reset();
+    curves_.clear();
+}
+
+void BeamForm::Form_Load()
+{
+    BeamControls& c = controls();
+    c.Text1.setText(wholeNumberText(c.HScroll1.value()));
+    if (c.Text2 != nullptr)
+        c.Text2->setText(QString::fromUtf8(window_.magnitude));
+}
+
+// Leave: the main window comes back in front; this window stays open behind
+// it with everything on it.
+void BeamForm::Command2_Click()
+{
+    Form1.Show();
+}
+
+// Clear: curves and legend go, and the numbering starts again; the load value,
+// the symbol and the texts stay.
+void BeamForm::Command3_Click()
+{
+    surface().Cls();
+    curves_.clear();
+    ChangeCount.reset();
+    controls().legend.clear();
+}
+
+// A new load value: show it, move the symbol there, plot its curve in the
+// colour of this change and record the change in the next legend line.
+void BeamForm::HScroll1_Change()
+{
+    showLoadValue();
+    recordChange(controls().HScroll1.value());
+}
+
+void BeamForm::showLoadValue()
+{
+    BeamControls& c = controls();
+    c.Text1.setText(wholeNumberText(c.HScroll1.value()));
+    if (window_.symbol)
+        c.OLE1->setLeftTwips(float(window_.symbol->left + window_.symbol->twipsPerUnit * c.Text1.text().toInt()));
+}
+
+void BeamForm::plot(double load)
+{
+    drawCurve({kPlotButton, window_.plotColour, load});
+}
+
+void BeamForm::recordChange(double load)
+{
+    BeamControls& c = controls();
+    const ChangeStep step = ChangeCount.select(window_.changeColours);
+    drawCurve({step.line, step.colour, load});
+    // The line shows the same three values for every point of the curve, so
+    // it is written once.
+    c.legend.fill(step, wholeNumberText(c.HScroll1.value()));
+    ChangeCount.advance();
+}
+
+// Plots one curve dot by dot and keeps it in the list of curves. A load too
+// large to plot, which only typing can give, draws nothing and says so.
+void BeamForm::drawCurve(const DrawnCurve& drawn)
+{
+    const Curve curve = window_.curve(drawn.load);
+    if (curve.empty()) {
+        QMessageBox box(QMessageBox::Warning, QString::fromUtf8(window_.loadCase),
+                        QString::fromUtf8("負荷大小太大，無法繪出變形曲線。\n請輸入較小的負荷大小。"), QMessageBox::Ok,
+                        window());
+        box.button(QMessageBox::Ok)->setText(QString::fromUtf8("確定"));
+        box.exec();
+        return;
+    }
+    if (DeflectionTable) {
+        for (const CurveSample& sample : curve)
+            DeflectionTable->store(sample.x, sample.deflection);
+    }
+    plotCurve(surface(), curve, toolkit::QBColor(drawn.colour));
+    curves_.add(drawn);
+}
+
+} // namespace beam

@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "beam_common/change_count.h"
+#include "beam_common/curve.h"
+#include "beam_common/curve_list.h"
+#include "beam_common/deflection_table.h"
+#include "beam_common/legend_grid.h"
+#include "toolkit/form.h"
+
+#include <memory>
+#include <optional>
+#include <span>
+
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace toolkit {
+class ControlSet;
+class PictureBox;
+} // namespace toolkit
+
+namespace beam {
+
+// Where a window's load symbol stands for the load value n, in twips:
+// Left = left + twipsPerUnit · n.
+struct SymbolPlacement {
+    double left;
+    double twipsPerUnit;
+};
+
+// What makes one beam window: its layout and its load case. Each window's
+// folder defines one beside its layout table.
+struct BeamWindow {
+    const toolkit::Window& layout;
+    const char* loadCase; // the load case's name, as the menu entry and the plot button read
+    CurveFunction curve;
+    std::span<const int> changeColours; // QBColor of changes 1, 2, ...; the last serves every later one
+    std::span<const char* const> legendLines; // the legend's control arrays, line 1 first
+    int plotColour; // QBColor of the plot button's curve
+    bool keepsDeflectionTable = false;
+    std::optional<SymbolPlacement> symbol = {}; // OLE1 follows the load value
+    const char* magnitude = nullptr; // the load's magnitude, shown in Text2
+};
+
+// The controls every beam window has, looked up once per load.
+struct BeamControls {
+    BeamControls(const toolkit::ControlSet& controls, const BeamWindow& window);
+
+    QLineEdit& Text1; // the load value
+    QLineEdit* Text2; // the load's magnitude, where the window shows one
+    QScrollBar& HScroll1; // the load value
+    QPushButton& Command1; // plot
+    QPushButton& Command2; // leave
+    QPushButton& Command3; // clear
+    toolkit::PictureBox* OLE1; // the load symbol, where the window has one
+    LegendGrid legend;
+};
+
+// A window that shows a simply supported beam under one load case: every change
+// of its scroll bar plots the deflection curve for the new load value in the
+// next colour and records it in the legend; the plot button draws the current
+// curve in a fixed colour, the clear button erases curves and legend, and the
+// leave button brings back the main window. A window's own class supplies its
+// plot button, the one handler in which the three windows differ.
+class BeamForm : public toolkit::Form {
+    Q_OBJECT
+public:
+    BeamForm(toolkit::Program& program, toolkit::Form& mainWindow, const BeamWindow& window);
+
+    const BeamWindow& description() const { return window_; }
+    // While loaded, tests reach the controls as the handlers do.
+    BeamControls& controls() { return *controls_; }
+    const BeamControls& controls() const { return *controls_; }
+
+    const beam::ChangeCount& changeCount() const { return ChangeCount; }
+    // Only in windows that keep one.
+    const beam::DeflectionTable* deflectionTable() const;
+    // The curves drawn since the last clear; empty while unloaded.
+    const CurveList& curves() const { return curves_; }
+
+    // Handlers, public so that tests can run them as the event loop would.
+    void Form_Load() override;
+    virtual void Command1_Click() = 0;
+    void Command2_Click();
+    void Command3_Click();
+    void HScroll1_Change();
+
+protected:
+    // Writes the scroll value into Text1 and moves the symbol, where there is
+    // one, to the number read back from it.
+    void showLoadValue();
+    // The plot button's curve for `load`, in the window's plot colour.
+    void plot(double load);
+
+private:
+    void bind(const toolkit::ControlSet& set) final;
+    void release() final;
+    void recordChange(double load);
+    void drawCurve(const DrawnCurve& drawn);
+
+    const BeamWindow& window_;
+    toolkit::Form& Form1;
+    // Window state: kept while the window is closed and loaded again.
+    beam::ChangeCount ChangeCount;
+    std::optional<beam::DeflectionTable> DeflectionTable;
+    // The curves on the window, beside its drawing surface: both are emptied by
+    // the clear button and by unloading.
+    CurveList curves_;
+    std::optional<BeamControls> controls_;
+};
+
+// How the window list makes a beam window of class F.
+template<class F>
+std::unique_ptr<BeamForm> makeBeamForm(toolkit::Program& program, toolkit::Form& mainWindow, const BeamWindow& window)
+{
+    return std::make_unique<F>(program, mainWindow, window);
+}
+
+} // namespace beam

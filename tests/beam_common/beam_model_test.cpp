@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// What the beam windows' models share: the change count and the steps it
+// selects, the deflection table, and the list of curves on a window.
+#include "beam_common/change_count.h"
+#include "beam_common/curve_list.h"
+#include "beam_common/deflection_table.h"
+
+#include <QTest>
+
+#include <array>
+#include <vector>
+
+using namespace beam;
+
+Q_DECLARE_METATYPE(DrawnCurve)
+
+namespace {
+
+QString described(const CurveList& list)
+{
+    QStringList curves;
+    for (const DrawnCurve& curve : list)
+        curves << QStringLiteral("(%1, %2, %3)").arg(curve.legendLine).arg(curve.colour).arg(curve.load);
+    return curves.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class BeamModelTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void changeCountStopsAtItsLargestValue();
+    void changeCountSelectsLineAndColourThenTheLastPastTheTable();
+    void deflectionTableRoundsHalvesToEven_data();
+    void deflectionTableRoundsHalvesToEven();
+    void curveListKeepsTheDrawingOrder_data();
+    void curveListKeepsTheDrawingOrder();
+    void curveListStaysSmallWithoutAClear();
+};
+
+void BeamModelTest::changeCountStopsAtItsLargestValue()
+{
+    ChangeCount count;
+    for (int i = 0; i < 40000; ++i)
+        count.advance();
+    QCOMPARE(count.value(), 32767);
+    count.reset();
+    QCOMPARE(count.value(), 0);
+}
+
+void BeamModelTest::changeCountSelectsLineAndColourThenTheLastPastTheTable()
+{
+    constexpr std::array<int, 3> colours = {9, 12, 1};
+    ChangeCount count;
+    QCOMPARE(count.select(colours), (ChangeStep{0, 9}));
+    count.advance();
+    QCOMPARE(count.select(colours), (ChangeStep{1, 12}));
+    count.advance();
+    QCOMPARE(count.select(colours), (ChangeStep{2, 1}));
+    for (int i = 0; i < 40000; ++i)
+        count.advance();
+    QCOMPARE(count.select(colours), (ChangeStep{2, 1}));
+}
+
+void BeamModelTest::deflectionTableRoundsHalvesToEven_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("index");
+    QTest::newRow("0.5 to 0") << 0.5 << 0;
+    QTest::newRow("1.5 to 2") << 1.5 << 2;
+    QTest::newRow("2.5 to 2") << 2.5 << 2;
+    QTest::newRow("just below 20") << 19.990000000000325 << 20;
+    QTest::newRow("just below 1") << 0.9999999999999999 << 1;
+}
+
+void BeamModelTest::deflectionTableRoundsHalvesToEven()
+{
+    QFETCH(double, x);
+    QFETCH(int, index);
+    DeflectionTable table;
+    QCOMPARE(table.store(x, 1.25), 1.25);
+    QCOMPARE(table.at(std::size_t(index)), 1.25);
+}
+
+void BeamModelTest::curveListKeepsTheDrawingOrder_data()
+{
+    QTest::addColumn<QList<DrawnCurve>>("drawn");
+    QTest::addColumn<QList<DrawnCurve>>("kept");
+
+    const DrawnCurve first{0, 1, 5};
+    const DrawnCurve second{1, 2, 6};
+    const DrawnCurve plotted{kPlotButton, 11, 5};
+    QTest::newRow("different curves, in order") << QList{first, second, plotted} << QList{first, second, plotted};
+    QTest::newRow("the same line and load again moves to the top")
+        << QList{first, second, first} << QList{second, first};
+    QTest::newRow("the plot button again on the same load")
+        << QList{plotted, second, plotted} << QList{second, plotted};
+    QTest::newRow("another line on the same load is another curve")
+        << QList{first, DrawnCurve{1, 2, 5}} << QList{first, DrawnCurve{1, 2, 5}};
+    QTest::newRow("the plot button over a change's curve is another curve")
+        << QList{first, DrawnCurve{kPlotButton, 11, 5}} << QList{first, DrawnCurve{kPlotButton, 11, 5}};
+    QTest::newRow("a typed load differs by its last bit")
+        << QList{DrawnCurve{kPlotButton, 10, 2.5}, DrawnCurve{kPlotButton, 10, 2.5000000000000004}}
+        << QList{DrawnCurve{kPlotButton, 10, 2.5}, DrawnCurve{kPlotButton, 10, 2.5000000000000004}};
+}
+
+void BeamModelTest::curveListKeepsTheDrawingOrder()
+{
+    QFETCH(QList<DrawnCurve>, drawn);
+    QFETCH(QList<DrawnCurve>, kept);
+    CurveList list;
+    for (const DrawnCurve& curve : drawn)
+        list.add(curve);
+    QVERIFY2(std::equal(list.begin(), list.end(), kept.begin(), kept.end()), qPrintable(described(list)));
+    list.clear();
+    QVERIFY(list.empty());
+}
+
+// A user who scrolls on and on without a clear draws over the same few curves:
+// the list holds one entry per legend line and load, not one per change.
+void BeamModelTest::curveListStaysSmallWithoutAClear()
+{
+    constexpr std::array<int, 7> colours = {9, 10, 11, 12, 13, 14, 1};
+    ChangeCount count;
+    CurveList list;
+    int load = 0;
+    int step = 1;
+    for (int change = 0; change < 100'000; ++change) {
+        if (load + step < 0 || load + step > 7)
+            step = -step;
+        load += step;
+        const ChangeStep at = count.select(colours);
+        list.add({at.line, at.colour, double(load)});
+        count.advance();
+    }
+    // Lines 1 to 6 hold one change each; line 7 every later one, at 8 loads.
+    QVERIFY2(list.size() <= 6 + 8, qPrintable(QString::number(list.size())));
+    const DrawnCurve& last = *(list.end() - 1);
+    QCOMPARE(last.legendLine, 6);
+    QCOMPARE(last.load, double(load));
+}
+
+QTEST_GUILESS_MAIN(BeamModelTest)
+#include "beam_model_test.moc"
