@@ -24,7 +24,11 @@ void ClientArea::addFigure(const Control& row)
 {
     // Rows listed first lie on top, so the supports stand over the beam: keep
     // the figures in painting order, the last row first.
-    figures_.insert(figures_.begin(), &row);
+    const QRect bounds = row.kind == Kind::Line
+                             ? QRect(twipsToPoint(row.x1, row.y1), twipsToPoint(row.x2, row.y2)).normalized()
+                             : twipsToRect(row.left, row.top, row.width, row.height);
+    const int margin = row.borderWidth + 1;
+    figures_.insert(figures_.begin(), {&row, bounds.adjusted(-margin, -margin, margin, margin)});
 }
 
 void ClientArea::paintEvent(QPaintEvent* event)
@@ -34,8 +38,12 @@ void ClientArea::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), backColor_);
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
-    for (const Control* row : figures_)
-        paintFigure(painter, *row);
+    // A change repaints a few small parts of the window; most figures lie
+    // outside them.
+    for (const Figure& figure : figures_) {
+        if (event->region().intersects(figure.bounds))
+            paintFigure(painter, *figure.row);
+    }
 }
 
 void ClientArea::resizeEvent(QResizeEvent* event)

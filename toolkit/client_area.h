@@ -31,7 +31,11 @@ protected:
 private:
     QColor backColor_;
     QPixmap picture_;
-    std::vector<const Control*> figures_; // in painting order
+    struct Figure {
+        const Control* row;
+        QRect bounds; // the pixels it may touch
+    };
+    std::vector<Figure> figures_; // in painting order
     DrawingSurface* surface_;
 };
 

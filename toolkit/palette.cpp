@@ -28,9 +28,14 @@ constexpr std::array<Bgr, 16> kPalette = {
 
 } // namespace
 
+QRgb toRgb(Bgr colour)
+{
+    return qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+}
+
 QColor toQColor(Bgr colour)
 {
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    return QColor::fromRgb(toRgb(colour));
 }
 
 Bgr QBColor(int index)

@@ -26,9 +26,14 @@ void PictureBox::setLeftTwips(float left)
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
+    if (recorded_.isNull()) {
+        QPainter recorder(&recorded_);
+        recorder.setRenderHint(QPainter::Antialiasing);
+        drawing_.render(&recorder, QRectF(twipsToRect(0, 0, kPlaneWidthTwips, kPlaneHeightTwips)));
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    drawing_.render(&painter, QRectF(twipsToRect(0, 0, kPlaneWidthTwips, kPlaneHeightTwips)));
+    painter.drawPicture(0, 0, recorded_);
 }
 
 } // namespace toolkit

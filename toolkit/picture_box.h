@@ -3,6 +3,7 @@
 
 #include "toolkit/layout.h"
 
+#include <QPicture>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -29,6 +30,9 @@ protected:
 
 private:
     QSvgRenderer drawing_;
+    // The drawing's painting commands, recorded once: rendering the drawing
+    // again at every move would lay out its text again each time.
+    QPicture recorded_;
     float left_;
     int top_;
 };

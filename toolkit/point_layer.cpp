@@ -45,10 +45,12 @@ QRect PointLayer::plot(float x, float y, int penWidth, Bgr colour, const QRect& 
     if (visible.isEmpty())
         return {};
 
-    const QRgb pixel = toQColor(colour).rgb();
+    const QRgb pixel = toRgb(colour);
     const double radius = diameter / 2.0;
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
     for (int row = visible.top(); row <= visible.bottom(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
+        auto* line = reinterpret_cast<QRgb*>(bits + row * stride);
         const double dy = row - box.top() + 0.5 - radius;
         for (int column = visible.left(); column <= visible.right(); ++column) {
             const double dx = column - box.left() + 0.5 - radius;
@@ -57,7 +59,9 @@ QRect PointLayer::plot(float x, float y, int penWidth, Bgr colour, const QRect& 
                 line[column] = pixel;
         }
     }
-    const QRect logical = QRectF(QPointF(visible.topLeft()) / ratio, QSizeF(visible.size()) / ratio).toAlignedRect();
+    const QRect logical = ratio == 1 ? visible
+                                     : QRectF(QPointF(visible.topLeft()) / ratio, QSizeF(visible.size()) / ratio)
+                                           .toAlignedRect();
     return logical.adjusted(-1, -1, 1, 1).intersected(clip);
 }
 

@@ -18,6 +18,16 @@ ScrollBar::ScrollBar(const Control& row, QWidget* parent)
     setGeometry(twipsToRect(row.left, row.top, row.width, row.height));
 }
 
+bool ScrollBar::event(QEvent* event)
+{
+    const bool handled = QScrollBar::event(event);
+    // The style lights up the part under the pointer; the bar has no such
+    // look, and every move over it would paint the bar again.
+    if (event->type() == QEvent::Polish)
+        setAttribute(Qt::WA_Hover, false);
+    return handled;
+}
+
 void ScrollBar::keyPressEvent(QKeyEvent* event)
 {
     // Left and up step down, right and down step up, whatever the style's

@@ -16,6 +16,7 @@ public:
     ScrollBar(const Control& row, QWidget* parent);
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 

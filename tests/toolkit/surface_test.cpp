@@ -8,11 +8,13 @@
 #include "toolkit/form_window.h"
 #include "toolkit/program.h"
 
+#include <QPaintEvent>
 #include <QTest>
 
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 
 using namespace toolkit;
 using test_form::TestForm;
@@ -24,6 +26,30 @@ namespace {
 
 constexpr Bgr kRed = 0x000000C0; // in no figure of the test window
 constexpr Bgr kBackColor = 0x00C0FFC0;
+
+// Collects the region of every paint event of a widget.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QWidget& widget, QRegion& painted)
+        : widget_(widget)
+        , painted_(painted)
+    {
+        widget_.installEventFilter(this);
+    }
+    ~PaintWatch() override { widget_.removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QWidget& widget_;
+    QRegion& painted_;
+};
 
 } // namespace
 
@@ -43,6 +69,8 @@ private Q_SLOTS:
     void hiddenPointsShowWhenTheWidgetMovesAway();
     void pointsSurviveRepaints_data();
     void pointsSurviveRepaints();
+    void batchOfDotsIsOneRepaint_data();
+    void batchOfDotsIsOneRepaint();
     void clsShowsTheBackgroundPictureAgain();
     void clsLeavesControlsAndPenWidthAlone();
     void unloadErasesThePoints();
@@ -201,6 +229,37 @@ void SurfaceTest::pointsSurviveRepaints()
     const QImage client = grabClient(*form_);
     QCOMPARE(pixelAtTwips(client, 300, 300), rgb(kRed));
     QCOMPARE(pixelAtTwips(client, 2850, 2100), rgb(kRed));
+}
+
+void SurfaceTest::batchOfDotsIsOneRepaint_data()
+{
+    QTest::addColumn<bool>("batched");
+    QTest::newRow("a batch: one rectangle around every dot") << true;
+    QTest::newRow("dot by dot: a rectangle for each") << false;
+}
+
+// A curve's dots ask for one repaint of their bounding rectangle, not one
+// each: the paint that follows covers a single rectangle.
+void SurfaceTest::batchOfDotsIsOneRepaint()
+{
+    QFETCH(bool, batched);
+    DrawingSurface& surface = form_->surface();
+    QRegion painted;
+    PaintWatch watch(surface, painted);
+    {
+        std::optional<DrawingSurface::RepaintBatch> batch;
+        if (batched)
+            batch.emplace(surface);
+        surface.setDrawWidth(2);
+        surface.PSet(300, 1200, kRed);
+        surface.PSet(1500, 1350, kRed);
+        surface.PSet(2700, 1200, kRed);
+    }
+    test_support::settle();
+    QVERIFY(!painted.isEmpty());
+    QCOMPARE(painted.rectCount() == 1, batched);
+    for (const QPoint dot : {QPoint(20, 80), QPoint(100, 90), QPoint(180, 80)})
+        QVERIFY(painted.contains(dot));
 }
 
 void SurfaceTest::clsShowsTheBackgroundPictureAgain()

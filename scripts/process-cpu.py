@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+"""CPU time of the whole program per scroll change, seen from outside.
+
+Starts a private Xvfb, starts the program on it, opens the concentrated-load
+window from the main window's menu and clicks its scroll bar's right and left
+arrows in turn through XTest (xdotool), as a user would; then presses the
+right and left arrow keys on the bar. The program's CPU time (user + system,
+from /proc/PID/stat) over each batch of changes, divided by the changes, is
+one figure. With --compare, a Qt beam calculator with a slider is measured the
+same way, by keys on its slider, in the same run.
+
+Prints JSON: {"arrows": [ms...], "keys": [ms...], "xvfb_arrows": [ms...],
+"compare_keys": [ms...], "compare_xvfb_keys": [ms...]}.
+
+Usage: process-cpu.py PROGRAM [--runs N] [--changes N]
+                      [--compare BINARY --compare-title TITLE --compare-focus X,Y]
+"""
+import argparse
+import json
+import os
+import subprocess
+import sys
+import time
+
+TICK = os.sysconf("SC_CLK_TCK")
+
+# The concentrated-load window's scroll bar, HScroll1: Left 7320, Top 960,
+# Width 1455, Height 375 twips, 15 twips a pixel. Its arrow buttons lie at its
+# two ends.
+BAR = (7320 // 15, 960 // 15, 1455 // 15, 375 // 15)
+RIGHT_ARROW = (BAR[0] + BAR[2] - 7, BAR[1] + BAR[3] // 2)
+LEFT_ARROW = (BAR[0] + 7, BAR[1] + BAR[3] // 2)
+# The main window's first menu entry opens the concentrated-load window.
+FIRST_MENU_ENTRY = (30, 10)
+
+
+def cpu_ticks(pid):
+    with open(f"/proc/{pid}/stat") as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return int(fields[11]) + int(fields[12])  # utime, stime
+
+
+def settle(pid, quiet=0.3):
+    """Waits until the process has used no CPU for `quiet` seconds."""
+    last = cpu_ticks(pid)
+    still = time.monotonic()
+    while time.monotonic() - still < quiet:
+        time.sleep(0.05)
+        now = cpu_ticks(pid)
+        if now != last:
+            last, still = now, time.monotonic()
+
+
+def xdotool(*args, env):
+    return subprocess.run(["xdotool", *args], env=env, check=True, capture_output=True, text=True).stdout.strip()
+
+
+def window(title, env, timeout=20):
+    return xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$", env=env).split()[0]
+
+
+def batch(pid, server, env, commands):
+    """CPU milliseconds of the program and of the X server for one xdotool run."""
+    settle(pid)
+    before, server_before = cpu_ticks(pid), cpu_ticks(server)
+    xdotool(*commands, env=env)
+    settle(pid)
+    return ((cpu_ticks(pid) - before) * 1000 / TICK, (cpu_ticks(server) - server_before) * 1000 / TICK)
+
+
+def arrow_clicks(wid, changes):
+    commands = []
+    for i in range(changes):
+        x, y = RIGHT_ARROW if i % 2 == 0 else LEFT_ARROW
+        commands += ["mousemove", "--window", wid, str(x), str(y), "click", "1", "sleep", "0.02"]
+    return commands
+
+
+def arrow_keys(wid, changes):
+    return ["key", "--window", wid, "--delay", "20"] + ["Right" if i % 2 == 0 else "Left" for i in range(changes)]
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("program")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--changes", type=int, default=200)
+    parser.add_argument("--compare")
+    parser.add_argument("--compare-title")
+    parser.add_argument("--compare-focus")
+    args = parser.parse_args()
+
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                              pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    display = os.read(read, 16).decode().strip()
+    env = dict(os.environ, DISPLAY=f":{display}", QT_QPA_PLATFORM="xcb")
+    results = {}
+    try:
+        program = subprocess.Popen([args.program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        main_window = window("Form1", env)
+        xdotool("mousemove", "--window", main_window, *map(str, FIRST_MENU_ENTRY), "click", "1", env=env)
+        beam_window = window("Form2", env)
+        for name, commands in (("arrows", arrow_clicks), ("keys", arrow_keys)):
+            for _ in range(args.runs):
+                own, xvfb = batch(program.pid, server.pid, env, commands(beam_window, args.changes))
+                results.setdefault(name, []).append(own / args.changes)
+                results.setdefault(f"xvfb_{name}", []).append(xvfb / args.changes)
+        program.terminate()
+        program.wait()
+
+        if args.compare:
+            other = subprocess.Popen([args.compare], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            wid = window(args.compare_title, env)
+            x, y = args.compare_focus.split(",")
+            xdotool("mousemove", "--window", wid, x, y, "click", "1", env=env)
+            for _ in range(args.runs):
+                own, xvfb = batch(other.pid, server.pid, env, arrow_keys(wid, args.changes))
+                results.setdefault("compare_keys", []).append(own / args.changes)
+                results.setdefault("compare_xvfb_keys", []).append(xvfb / args.changes)
+            other.terminate()
+            other.wait()
+    finally:
+        server.terminate()
+        server.wait()
+    json.dump(results, sys.stdout)
+    print()
+
+
+if __name__ == "__main__":
+    main()
