@@ -59,9 +59,9 @@ QRect PointLayer::plot(float x, float y, int penWidth, Bgr colour, const QRect& 
                 line[column] = pixel;
         }
     }
-    const QRect logical = ratio == 1 ? visible
-                                     : QRectF(QPointF(visible.topLeft()) / ratio, QSizeF(visible.size()) / ratio)
-                                           .toAlignedRect();
+    const QRect logical =
+        ratio == 1 ? visible
+                   : QRectF(QPointF(visible.topLeft()) / ratio, QSizeF(visible.size()) / ratio).toAlignedRect();
     return logical.adjusted(-1, -1, 1, 1).intersected(clip);
 }
 
