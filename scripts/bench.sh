@@ -4,18 +4,25 @@
 # - beam-bench (Google Benchmark, offscreen) with repetitions;
 # - start of the whole process to the main window painted, timed from outside
 #   with hyperfine (offscreen, and on a real X server under Xvfb);
-# - peak resident memory of the whole process, from /usr/bin/time -v.
+# - peak resident memory of the whole process, from /usr/bin/time -v;
+# - CPU time of the whole process per scroll change under Xvfb, from
+#   /proc/PID/stat while the concentrated-load window's arrows are clicked
+#   and its arrow keys pressed through XTest (scripts/process-cpu.py).
 # Usage: scripts/bench.sh
 # Environment: BENCH_BUILD_DIR (default build-release), BENCH_REPETITIONS
-# (default 10), BENCH_STARTUP_RUNS (default 30).
+# (default 10), BENCH_STARTUP_RUNS (default 30), BENCH_PROCESS_RUNS (default
+# 5). To measure another Qt beam calculator beside it in the same run, by
+# arrow keys on its slider: COMPARE_WITH (its program), COMPARE_TITLE (its
+# window title) and COMPARE_FOCUS (x,y of its slider's handle in the window).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${BENCH_BUILD_DIR:-build-release}
 repetitions=${BENCH_REPETITIONS:-10}
 runs=${BENCH_STARTUP_RUNS:-30}
+process_runs=${BENCH_PROCESS_RUNS:-5}
 
-scripts/install-deps.sh hyperfine time xvfb xauth python3 >&2
+scripts/install-deps.sh hyperfine time xvfb xauth xdotool python3 >&2
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target beam-bench beam-deflection beam-deflection-screenshots >/dev/null
 
@@ -54,10 +61,18 @@ for i in 1 2 3 4 5; do
         | sed -n 's/^\s*Maximum resident set size (kbytes): //p' >>"$results/rss-all.txt"
 done
 
-python3 - "$results" <<'EOF'
-import json, os, subprocess, sys
+echo "Timing scroll changes of the whole process under Xvfb, $process_runs runs of 200..." >&2
+compare=()
+if [[ -n "${COMPARE_WITH:-}" ]]; then
+    compare=(--compare "$COMPARE_WITH" --compare-title "$COMPARE_TITLE" --compare-focus "$COMPARE_FOCUS")
+fi
+scripts/process-cpu.py "$program" --runs "$process_runs" "${compare[@]}" >"$results/process.json"
+
+python3 - "$results" "${COMPARE_WITH:-}" <<'EOF'
+import json, os, statistics, subprocess, sys
 
 results = sys.argv[1]
+compared = os.path.basename(sys.argv[2]) if len(sys.argv) > 2 else ""
 
 def time_text(ns):
     if ns >= 1e6:
@@ -66,30 +81,19 @@ def time_text(ns):
         return f"{ns / 1e3:.1f} µs"
     return f"{ns:.0f} ns"
 
-# Targets in nanoseconds, by benchmark.
+# Targets in nanoseconds, by benchmark; the beam windows' benchmarks are named
+# after the window, BM_Curve/Form2 and BM_ScrollChange/Form2.
 targets = {
-    "BM_PointLoadCurve": 100e3,
-    "BM_UniformLoadCurve": 100e3,
-    "BM_MomentLoadCurve": 100e3,
-    "BM_PointLoadScrollChange": 0.3e6,
-    "BM_MainWindowBuildAndFirstPaint": 100e6,
-}
-target_text = {
-    "BM_PointLoadCurve": "100 µs",
-    "BM_UniformLoadCurve": "100 µs",
-    "BM_MomentLoadCurve": "100 µs",
-    "BM_PointLoadScrollChange": "0.3 ms",
-    "BM_MainWindowBuildAndFirstPaint": "100 ms (whole start)",
+    "BM_Curve": (100e3, "100 µs"),
+    "BM_ScrollChange/Form2": (0.2e6, "0.2 ms"),
+    "BM_MainWindowBuildAndFirstPaint": (100e6, "100 ms (whole start)"),
 }
 descriptions = {
-    "BM_PointLoadCurve": "concentrated load: one curve (2000 samples)",
-    "BM_UniformLoadCurve": "uniform load: one curve (1001 samples)",
-    "BM_MomentLoadCurve": "moment: one curve (701 samples)",
-    "BM_PointLoadScrollChange": "concentrated load: one whole scroll change",
-    "BM_UniformLoadScrollChange": "uniform load: one whole scroll change",
-    "BM_MomentLoadScrollChange": "moment: one whole scroll change",
+    "BM_Curve": "{}: one curve alone",
+    "BM_ScrollChange": "{}: one whole scroll change, offscreen",
     "BM_MainWindowBuildAndFirstPaint": "main window: build and first paint, in process",
 }
+
 unit_ns = {"ns": 1, "us": 1e3, "ms": 1e6, "s": 1e9}
 
 rows = []
@@ -99,12 +103,13 @@ for b in bench["benchmarks"]:
     if b.get("aggregate_name") != "median":
         continue
     name = b["run_name"]
+    kind, _, window = name.partition("/")
     scale = unit_ns[b["time_unit"]]
     wall, cpu = b["real_time"] * scale, b["cpu_time"] * scale
-    target = targets.get(name)
-    verdict = "" if target is None else ("yes" if wall <= target else "**no**")
-    rows.append((descriptions.get(name, name), time_text(wall), time_text(cpu),
-                 f"≤ {target_text[name]}" if target else "—", verdict))
+    target = targets.get(name) or targets.get(kind)
+    verdict = "" if target is None else ("yes" if wall <= target[0] else "**no**")
+    rows.append((descriptions.get(kind, name).format(window), time_text(wall), time_text(cpu),
+                 f"≤ {target[1]}" if target else "—", verdict))
 
 for platform, label in (("offscreen", "offscreen"), ("xcb", "X server (Xvfb)")):
     path = os.path.join(results, f"startup-{platform}.json")
@@ -125,6 +130,21 @@ for name, label in (("rss-start", "peak memory, start to main window painted"),
     peak = max(kilobytes) * 1024 / 1e6
     rows.append((label + f" (largest of {len(kilobytes)} runs)", f"{peak:.1f} MB", "—", "≤ 60 MB",
                  "yes" if peak <= 60 else "**no**"))
+
+with open(os.path.join(results, "process.json")) as f:
+    process = json.load(f)
+for key, label, target in (("arrows", "arrow clicks", 0.6), ("keys", "arrow keys", None)):
+    ms = statistics.median(process[key])
+    xvfb = statistics.median(process["xvfb_" + key])
+    rows.append((f"whole process under Xvfb: CPU per scroll change, {label} (X server: {xvfb:.2f} ms)", "—",
+                 f"{ms:.2f} ms", f"≤ {target} ms" if target else "—",
+                 "" if target is None else ("yes" if ms <= target else "**no**")))
+if "compare_keys" in process:
+    ms = statistics.median(process["compare_keys"])
+    ours = statistics.median(process["keys"])
+    xvfb = statistics.median(process["compare_xvfb_keys"])
+    rows.append((f"{compared} beside it: CPU per slider change, arrow keys (X server: {xvfb:.2f} ms); "
+                 f"this program needs {ms / ours:.1f} times less", "—", f"{ms:.2f} ms", "—", ""))
 
 print("| figure | median wall time | median CPU time | target | met |")
 print("|---|---:|---:|---|---|")

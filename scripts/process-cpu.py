@@ -40,23 +40,26 @@ def cpu_ticks(pid):
     return int(fields[11]) + int(fields[12])  # utime, stime
 
 
-def settle(pid, quiet=0.3):
+def settle(pid, quiet=0.3, limit=30):
     """Waits until the process has used no CPU for `quiet` seconds."""
     last = cpu_ticks(pid)
-    still = time.monotonic()
+    start = still = time.monotonic()
     while time.monotonic() - still < quiet:
+        if time.monotonic() - start > limit:
+            sys.exit(f"process {pid} is still busy after {limit} s")
         time.sleep(0.05)
         now = cpu_ticks(pid)
         if now != last:
             last, still = now, time.monotonic()
 
 
-def xdotool(*args, env):
-    return subprocess.run(["xdotool", *args], env=env, check=True, capture_output=True, text=True).stdout.strip()
+def xdotool(*args, env, timeout=120):
+    return subprocess.run(["xdotool", *args], env=env, check=True, capture_output=True, text=True,
+                          timeout=timeout).stdout.strip()
 
 
-def window(title, env, timeout=20):
-    return xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$", env=env).split()[0]
+def window(title, env):
+    return xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$", env=env, timeout=30).split()[0]
 
 
 def batch(pid, server, env, commands):
