@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QTimer>
 
 #include <cstdio>
@@ -156,6 +157,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("beam-deflection"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BEAM_DEFLECTION_VERSION));
+    // The desktop entry the windows belong to, for the desktop's task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("beam-deflection"));
 
     const QStringList arguments = argumentsOf(argc, argv);
     const CommandLine commandLine(arguments);
