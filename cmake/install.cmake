@@ -1,6 +1,7 @@
 # What `cmake --install` puts in place, under the usual folders of
 # GNUInstallDirs: the program, its desktop entry, its icon in the desktop's
-# icon theme, its AppStream metadata and its manual page.
+# icon theme, its AppStream metadata and its manual page. The Debian package
+# holds the same files: cmake/package.cmake.
 include(GNUInstallDirs)
 
 # Where the project is published: the home page of its metadata, whose docs/
@@ -35,3 +36,5 @@ add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/beam-deflection.1.gz
                    VERBATIM)
 add_custom_target(manual-page ALL DEPENDS ${PROJECT_BINARY_DIR}/beam-deflection.1.gz)
 install(FILES ${PROJECT_BINARY_DIR}/beam-deflection.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)
