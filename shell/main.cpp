@@ -21,8 +21,9 @@ namespace {
 constexpr int kNoDisplay = 1;
 constexpr int kCommandLineError = 2;
 
-// Options that Qt reads from the command line itself (listed in qt6options(7)),
-// with whether each takes a value. The program lets them through to Qt.
+// Options that Qt reads from the command line itself, as QGuiApplication and
+// QApplication document them, with whether each takes a value. The program
+// lets them through to Qt.
 struct QtOption {
     const char* name;
     bool takesValue;
