@@ -6,7 +6,10 @@
 //   optional exponent E or e with optional sign and digits) reads exactly as
 //   strtod reads it in the C locale, and D or d as the exponent letter changes
 //   nothing;
-// - blanks, tabs and line feeds inserted anywhere never change the result.
+// - blanks, tabs and line feeds inserted anywhere never change the result;
+// - "&H" and "&O" with any number of digits read as the number the digits
+//   spell, correctly rounded: as strtod reads the same bits written as a
+//   hexadecimal constant.
 // Each input is read as UTF-8 text and as UTF-16 text, and it also drives the
 // building of a plain decimal number, so that the strtod comparison is
 // exercised on every run, not only on the rare input that is one already.
@@ -17,6 +20,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <bit>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -107,6 +111,36 @@ std::string buildDecimal(FuzzedDataProvider& input)
     return text;
 }
 
+// "&H" or "&O" (either case) and a run of digits of that base from the fuzz
+// input, and the same number as a hexadecimal constant that strtod reads.
+struct WholeNumber {
+    std::string text;
+    std::string hexadecimal;
+};
+
+WholeNumber buildWhole(FuzzedDataProvider& input)
+{
+    const bool octal = input.ConsumeBool();
+    const int bitsPerDigit = octal ? 3 : 4;
+    WholeNumber number{octal ? "&O" : "&H", "0x0"};
+    std::string bits;
+    for (auto n = input.ConsumeIntegralInRange<std::size_t>(0, 400); n > 0; --n) {
+        const int digit = input.ConsumeIntegralInRange(0, (1 << bitsPerDigit) - 1);
+        number.text += "0123456789ABCDEF"[digit];
+        for (int bit = bitsPerDigit - 1; bit >= 0; --bit)
+            bits += char('0' + ((digit >> bit) & 1));
+    }
+    if (input.ConsumeBool()) {
+        for (char& c : number.text)
+            c = char(std::tolower(c));
+    }
+    // Four bits to a hexadecimal digit, counted from the lowest.
+    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
+    for (std::size_t at = 0; at < bits.size(); at += 4)
+        number.hexadecimal += "0123456789ABCDEF"[std::stoi(bits.substr(at, 4), nullptr, 2)];
+    return number;
+}
+
 // The text with blanks, tabs and line feeds put in at places the input picks.
 QString withBlanks(const QString& text, FuzzedDataProvider& input)
 {
@@ -165,6 +199,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("built decimal differs from strtod", text, read, expected);
     if (const QString blanked = withBlanks(text, input); !sameValue(readLeadingNumber(blanked), expected))
         fail("built decimal with blanks differs from strtod", blanked, readLeadingNumber(blanked), expected);
+
+    const WholeNumber whole = buildWhole(input);
+    const double wholeExpected = cLibraryValue(whole.hexadecimal);
+    const QString wholeText = QString::fromLatin1(whole.text);
+    if (const double read = readLeadingNumber(wholeText); !sameValue(read, wholeExpected))
+        fail("whole number differs from strtod", wholeText, read, wholeExpected);
+    if (const QString blanked = withBlanks(wholeText, input); !sameValue(readLeadingNumber(blanked), wholeExpected))
+        fail("whole number with blanks differs from strtod", blanked, readLeadingNumber(blanked), wholeExpected);
 
     // D or d is the reader's other exponent letter.
     if (const auto letter = decimal.find_first_of("eE"); letter != std::string::npos) {

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-svg-dev
+    qt6-base-dev qt6-svg-dev qt6-translations-l10n
     fonts-arphic-uming fonts-arphic-ukai fonts-dejavu-core
     libbenchmark-dev
     "$@"

@@ -5,6 +5,8 @@
 #include "toolkit/client_area.h"
 #include "toolkit/form_window.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QTimer>
@@ -15,17 +17,107 @@
 
 namespace {
 
-// Without a display the toolkit would abort with a long message; say what to do
-// instead.
-bool displayAvailable()
-{
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform != nullptr && *platform != '\0')
+// Exit statuses besides 0.
+constexpr int kNoDisplay = 1;
+constexpr int kCommandLineError = 2;
+
+// Options that Qt reads from the command line itself, as QGuiApplication and
+// QApplication document them, with whether each takes a value. The program
+// lets them through to Qt.
+struct QtOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption kQtOptions[] = {
+    {"platform", true},        {"platformpluginpath", true}, {"platformtheme", true}, {"plugin", true},
+    {"qwindowgeometry", true}, {"qwindowicon", true},        {"qwindowtitle", true},  {"session", true},
+    {"display", true},         {"geometry", true},           {"title", true},         {"icon", true},
+    {"style", true},           {"stylesheet", true},         {"qmljsdebugger", true}, {"widgetcount", false},
+    {"reverse", false},
+};
+
+// The program's command line: --help, --version and Qt's own options, written
+// with one dash or two, as Qt writes them.
+class CommandLine {
+public:
+    explicit CommandLine(const QStringList& arguments)
+    {
+        parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser_.setApplicationDescription(
+            QString::fromUtf8("簡支梁撓度曲線的教學程式。三個視窗分別以集中負荷、均佈負荷與彎矩負荷\n"
+                              "作用於簡支梁；每改變一次負荷，便逐點畫出新的撓度曲線，方便比較。\n"
+                              "不帶選項時開啟主視窗。也接受 Qt 的標準選項，例如 -platform 與 -display。"));
+        parser_.addOption(help_);
+        parser_.addOption(version_);
+        for (const QtOption& qt : kQtOptions) {
+            QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
+                                      qt.takesValue ? QStringLiteral("value") : QString());
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser_.addOption(option);
+        }
+        understood_ = parser_.parse(arguments);
+    }
+
+    // Whether the command line asks for an answer rather than the windows.
+    bool answersOnly() const
+    {
+        return !understood_ || !parser_.positionalArguments().isEmpty() || parser_.isSet(help_)
+               || parser_.isSet(version_);
+    }
+
+    // Prints the answer and returns the exit status.
+    int answer() const
+    {
+        if (!understood_)
+            return fail(parser_.errorText());
+        if (const QStringList extra = parser_.positionalArguments(); !extra.isEmpty())
+            return fail(QString::fromUtf8("不接受引數「%1」。").arg(extra.first()));
+        const QString text = parser_.isSet(help_) ? parser_.helpText()
+                                                  : QCoreApplication::applicationName() + u' '
+                                                        + QCoreApplication::applicationVersion() + u'\n';
+        std::fputs(text.toUtf8().constData(), stdout);
+        return 0;
+    }
+
+    // Whether Qt would use an X11 or Wayland platform and find no display
+    // for it: Qt would then stop with a long message of its own.
+    bool displayMissing() const
+    {
+        QString platforms = parser_.value(QStringLiteral("platform"));
+        if (platforms.isEmpty())
+            platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+        if (platforms.isEmpty())
+            platforms = QStringLiteral("xcb;wayland"); // Qt's choice on Linux is one of them
+        const bool x11 = parser_.isSet(QStringLiteral("display")) || !qEnvironmentVariableIsEmpty("DISPLAY");
+        const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+        // Qt tries the platforms in turn; a name may be followed by ":options".
+        for (const QString& platform : platforms.split(u';', Qt::SkipEmptyParts)) {
+            const QString name = platform.section(u':', 0, 0);
+            const bool needsX11 = name == QLatin1String("xcb");
+            const bool needsWayland = name.startsWith(QLatin1String("wayland"));
+            if ((needsX11 && x11) || (needsWayland && wayland) || (!needsX11 && !needsWayland))
+                return false;
+        }
         return true;
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
-}
+    }
+
+private:
+    static int fail(const QString& what)
+    {
+        std::fputs(QString::fromUtf8("beam-deflection：%1\n請執行 beam-deflection --help 查看可用的選項。\n")
+                       .arg(what)
+                       .toUtf8()
+                       .constData(),
+                   stderr);
+        return kCommandLineError;
+    }
+
+    QCommandLineParser parser_;
+    QCommandLineOption help_{{QStringLiteral("h"), QStringLiteral("help")}, QString::fromUtf8("顯示這份說明後結束。")};
+    QCommandLineOption version_{{QStringLiteral("v"), QStringLiteral("version")},
+                                QString::fromUtf8("顯示版本後結束。")};
+    bool understood_ = false;
+};
 
 // With BEAM_DEFLECTION_EXIT_AFTER_FIRST_PAINT=1 in the environment the program
 // quits once Form1's client area has been painted for the first time, so that
@@ -52,16 +144,38 @@ bool exitAfterFirstPaint()
     return value != nullptr && std::strcmp(value, "1") == 0;
 }
 
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (!displayAvailable()) {
-        std::fputs("beam-deflection: no display found; run it on a desktop, or under a virtual one: xvfb-run -a "
-                   "./build/shell/beam-deflection\n",
-                   stderr);
-        return 1;
+    QCoreApplication::setApplicationName(QStringLiteral("beam-deflection"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BEAM_DEFLECTION_VERSION));
+    // The desktop entry the windows belong to, for the desktop's task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("beam-deflection"));
+
+    const QStringList arguments = argumentsOf(argc, argv);
+    const CommandLine commandLine(arguments);
+    if (commandLine.answersOnly()) {
+        // An application object without windows, which needs no display, for
+        // Qt's translations; read again, so that its messages are translated.
+        QCoreApplication answering(argc, argv);
+        toolkit::installQtTranslations();
+        return CommandLine(arguments).answer();
     }
+    if (commandLine.displayMissing()) {
+        std::fputs("beam-deflection：找不到顯示器。請在桌面上執行，或在虛擬顯示器上執行：xvfb-run -a beam-deflection\n",
+                   stderr);
+        return kNoDisplay;
+    }
+
     toolkit::Application app(argc, argv);
     shell::Windows windows(app.program());
     ExitAfterFirstPaint exitAfterPaint;

@@ -4,11 +4,40 @@
 #include "toolkit/form.h"
 #include "toolkit/standard_look.h"
 
+#include <QIcon>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 #include <exception>
 
 namespace toolkit {
+
+namespace {
+
+// Drawn at each size of the desktop's icon theme from one SVG drawing; see
+// scripts/make-icons.sh.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/beam-deflection-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+QTranslator* installQtTranslations(const QString& folder)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    const QString from = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
+    if (!translator->load(QStringLiteral("qtbase_zh_TW"), from)) {
+        delete translator;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator);
+    return translator;
+}
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -16,6 +45,8 @@ Application::Application(int& argc, char** argv)
     setQuitOnLastWindowClosed(false); // Program decides when it ends
     connect(&program_, &Program::ended, this, [] { QCoreApplication::exit(0); });
     installStandardLook();
+    installQtTranslations();
+    setWindowIcon(programIcon());
 }
 
 bool Application::notify(QObject* receiver, QEvent* event)

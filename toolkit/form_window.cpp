@@ -52,11 +52,8 @@ QWidget* makeButton(const Control& row, QWidget* parent)
     button->setAutoDefault(false);
     // Only a graphical button shows its BackColor; a standard one keeps the
     // style's face.
-    if (row.style == ButtonStyle::Graphical) {
-        QPalette colours = button->palette();
-        colours.setColor(QPalette::Button, colourOr(row.backColor, standardFace()));
-        button->setPalette(colours);
-    }
+    if (row.style == ButtonStyle::Graphical)
+        setFlatFace(*button, colourOr(row.backColor, standardFace()));
     setBox(*button, row);
     return button;
 }

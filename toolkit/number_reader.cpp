@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "toolkit/number_reader.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <locale.h> // NOLINT(modernize-deprecated-headers): newlocale and strtod_l are POSIX, declared only here
@@ -102,21 +104,50 @@ int digitValue(char16_t c, int radix)
     return value < radix ? value : -1;
 }
 
+// The bits of a whole number, most significant first: the first 64 that
+// count are kept, and the rest only say whether any of them is set, which is
+// all that rounding to a double needs.
+class WholeBits {
+public:
+    void append(int bit)
+    {
+        if (length_ == 0 && bit == 0)
+            return; // a leading zero
+        if (length_ < 64)
+            kept_ = kept_ << 1 | std::uint64_t(bit);
+        else
+            dropped_ |= bit != 0;
+        ++length_;
+    }
+
+    // The nearest double, ties to even.
+    double value() const
+    {
+        if (length_ <= 64)
+            return double(kept_); // the conversion rounds correctly
+        // Rounding looks at the first 54 bits and whether any later one is
+        // set; a set dropped bit goes into the lowest kept one, far below.
+        const double rounded = double(kept_ | std::uint64_t(dropped_));
+        // Past 2^1100 every double is infinite; a cap keeps the shift an int.
+        return std::ldexp(rounded, int(std::min<std::int64_t>(length_ - 64, 1100)));
+    }
+
+private:
+    std::uint64_t kept_ = 0;
+    bool dropped_ = false;
+    std::int64_t length_ = 0;
+};
+
 double readWhole(Cursor& in, int radix)
 {
-    constexpr std::uint64_t kLargest = 0xFFFFFFFF;
-    std::uint64_t value = 0;
+    const int bitsPerDigit = radix == 16 ? 4 : 3;
+    WholeBits bits;
     for (int digit = digitValue(in.peek(), radix); digit >= 0; digit = digitValue(in.peek(), radix)) {
-        const std::uint64_t longer = value * std::uint64_t(radix) + std::uint64_t(digit);
-        if (longer > kLargest)
-            break;
-        value = longer;
+        for (int bit = bitsPerDigit - 1; bit >= 0; --bit)
+            bits.append((digit >> bit) & 1);
         in.next();
     }
-    // The bit pattern of the 16- or 32-bit integer that holds the number.
-    if (value <= 0xFFFF)
-        return double(std::int16_t(value));
-    return double(std::int32_t(value));
+    return bits.value();
 }
 
 } // namespace

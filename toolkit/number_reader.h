@@ -18,11 +18,10 @@ namespace toolkit {
 //   double; beyond the double range it is an infinity of the number's sign,
 //   below it zero.
 // - "&H" and "&O" (either case) introduce a hexadecimal or octal whole number
-//   with no sign. As 16- and 32-bit integers hold such numbers, a value up to
-//   &HFFFF is read as a signed 16-bit pattern (&HFFFF is -1, &H8000 is -32768),
-//   a larger one up to &HFFFFFFFF as a signed 32-bit pattern (&HFFFFFFFF is
-//   -1). A digit that would carry the number beyond 32 bits cannot continue
-//   it, so reading stops there ("&H123456789" reads &H12345678).
+//   with no sign, of any length: the value is the number the digits spell,
+//   exact up to 2^53 and rounded to the nearest double beyond ("&HFFFF" reads
+//   65535, "&H123456789" reads 4886718345). Beyond the double range it is
+//   infinity.
 // - Reading stops at the first character that cannot continue the number;
 //   the part read so far is the value. Text without a leading number reads 0.
 double readLeadingNumber(QStringView text);

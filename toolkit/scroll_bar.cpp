@@ -4,6 +4,7 @@
 #include "toolkit/units.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace toolkit {
 
@@ -15,6 +16,9 @@ ScrollBar::ScrollBar(const Control& row, QWidget* parent)
     setPageStep(1);
     setTracking(false);
     setFocusPolicy(Qt::StrongFocus);
+    // No context menu, neither the bar's own nor its window's: a right click
+    // does nothing.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     setGeometry(twipsToRect(row.left, row.top, row.width, row.height));
 }
 
@@ -46,6 +50,16 @@ void ScrollBar::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+void ScrollBar::mousePressEvent(QMouseEvent* event)
+{
+    // The style lets the middle button put the thumb where it is pressed.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QScrollBar::mousePressEvent(event);
 }
 
 } // namespace toolkit

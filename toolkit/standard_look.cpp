@@ -4,15 +4,53 @@
 #include "toolkit/units.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
-#include <QStyle>
-#include <QStyleFactory>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace toolkit {
 
 namespace {
 
 constexpr Font kDefaultFont{kMing, 9};
+
+// Marks a button whose face is drawn flat.
+constexpr char kFlatFace[] = "flatFace";
+
+// Fusion, with two looks of the layout's controls that it does not have.
+class StandardStyle : public QProxyStyle {
+public:
+    StandardStyle()
+        : QProxyStyle(QStringLiteral("Fusion"))
+    {
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element == PE_PanelLineEdit) {
+            // A text box with a frame: its field in a two-pixel sunken border,
+            // dark above and left, light below and right. A text box without
+            // one (inside a spin box or a combo box) stays as Fusion has it.
+            const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+            if (frame != nullptr && frame->lineWidth > 0) {
+                const QBrush field = option->palette.base();
+                qDrawWinPanel(painter, option->rect, option->palette, true, &field);
+                return;
+            }
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element == PE_PanelButtonCommand && widget != nullptr && widget->property(kFlatFace).toBool()
+            && !(option->state & (State_Sunken | State_On))) {
+            // Fusion's outline stays; inside it the shading gives way to the
+            // button's colour. Pressed, the face is Fusion's darker flat one.
+            painter->fillRect(option->rect.adjusted(2, 2, -2, -2), option->palette.button());
+        }
+    }
+};
 
 } // namespace
 
@@ -22,9 +60,17 @@ void installStandardLook()
     QFont::insertSubstitution(QString::fromUtf8(kKai), QStringLiteral("AR PL UKai TW"));
     // The load symbol's letter; any plain sans-serif capital serves.
     QFont::insertSubstitution(QStringLiteral("Copperplate Gothic Light"), QStringLiteral("DejaVu Sans"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new StandardStyle);
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(fontFor(kDefaultFont));
+}
+
+void setFlatFace(QPushButton& button, const QColor& face)
+{
+    QPalette colours = button.palette();
+    colours.setColor(QPalette::Button, face);
+    button.setPalette(colours);
+    button.setProperty(kFlatFace, true);
 }
 
 QColor standardFace()

@@ -10,6 +10,7 @@
 #include "toolkit/program.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -36,6 +37,8 @@ private Q_SLOTS:
     void clientAreaHasTheTableSize();
     void scrollBarChangesOnlyThroughTheUser_data();
     void scrollBarChangesOnlyThroughTheUser();
+    void scrollBarOpensNoMenu_data();
+    void scrollBarOpensNoMenu();
     void tabVisitsControlsInTabIndexOrder();
     void autoSizeLabelFollowsItsCaption();
     void disabledLabelKeepsItsBox();
@@ -137,7 +140,10 @@ void FormTest::clientAreaHasTheTableSize()
 void FormTest::scrollBarChangesOnlyThroughTheUser_data()
 {
     QTest::addColumn<int>("start");
-    QTest::addColumn<int>("action"); // 0 right arrow, 1 left arrow, 2 drag to value, 3 right key, 4 up key
+    // 0 right arrow, 1 left arrow, 2 drag to value, 3 right key, 4 up key,
+    // 5 click in the track right of the thumb, 6 left of it, 7 middle click at
+    // the right end of the track
+    QTest::addColumn<int>("action");
     QTest::addColumn<int>("value");
     QTest::addColumn<int>("changes");
     QTest::newRow("right arrow") << 0 << 0 << 1 << 1;
@@ -149,6 +155,9 @@ void FormTest::scrollBarChangesOnlyThroughTheUser_data()
     QTest::newRow("drag to where it is") << 2 << 2 << 2 << 0;
     QTest::newRow("right key") << 2 << 3 << 3 << 1;
     QTest::newRow("up key steps down") << 2 << 4 << 1 << 1;
+    QTest::newRow("click in the track steps by one") << 0 << 5 << 1 << 1;
+    QTest::newRow("click in the track left of the thumb steps back by one") << 3 << 6 << 2 << 1;
+    QTest::newRow("middle click in the track does not jump") << 0 << 7 << 0 << 0;
 }
 
 void FormTest::scrollBarChangesOnlyThroughTheUser()
@@ -163,6 +172,8 @@ void FormTest::scrollBarChangesOnlyThroughTheUser()
         test_support::clickRightArrow(bar);
     form_->changes = 0;
 
+    const QRect trackRight = test_support::scrollBarPart(bar, QStyle::SC_ScrollBarAddPage);
+    const QRect trackLeft = test_support::scrollBarPart(bar, QStyle::SC_ScrollBarSubPage);
     switch (action) {
     case 0:
         test_support::clickRightArrow(bar);
@@ -179,9 +190,57 @@ void FormTest::scrollBarChangesOnlyThroughTheUser()
     case 4:
         QTest::keyClick(&bar, Qt::Key_Up);
         break;
+    case 5:
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, trackRight.center());
+        break;
+    case 6:
+        QTest::mouseClick(&bar, Qt::LeftButton, {}, trackLeft.center());
+        break;
+    case 7:
+        QTest::mouseClick(&bar, Qt::MiddleButton, {}, QPoint(trackRight.right() - 1, trackRight.center().y()));
+        break;
     }
     QCOMPARE(bar.value(), value);
     QCOMPARE(form_->changes, changes);
+}
+
+void FormTest::scrollBarOpensNoMenu_data()
+{
+    QTest::addColumn<bool>("byMouse");
+    QTest::newRow("right click in the track") << true;
+    QTest::newRow("menu key") << false;
+}
+
+// Qt's own scroll-bar menu would jump the value; the window has none either.
+void FormTest::scrollBarOpensNoMenu()
+{
+    QFETCH(bool, byMouse);
+    form_->Show();
+    QScrollBar& bar = form_->controls().HScroll1;
+    test_support::clickRightArrow(bar);
+    form_->changes = 0;
+
+    // A menu runs a loop of its own: close it from inside, and note it.
+    bool menuOpened = false;
+    QTimer::singleShot(0, this, [&menuOpened] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            menuOpened = true;
+            popup->close();
+        }
+    });
+    const QPoint inTrack = test_support::scrollBarPart(bar, QStyle::SC_ScrollBarAddPage).center();
+    if (byMouse) {
+        // Through the window, which turns a right click into a menu request.
+        QWidget* window = bar.window();
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, bar.mapTo(window, inTrack));
+    } else {
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, inTrack, bar.mapToGlobal(inTrack));
+        QCoreApplication::sendEvent(&bar, &menuKey);
+    }
+    test_support::settle();
+    QVERIFY(!menuOpened);
+    QCOMPARE(bar.value(), 1);
+    QCOMPARE(form_->changes, 0);
 }
 
 void FormTest::tabVisitsControlsInTabIndexOrder()

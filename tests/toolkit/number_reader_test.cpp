@@ -100,26 +100,39 @@ void NumberReaderTest::reads_data()
     QTest::newRow("thousand zeros then an exponent") << "1" + QString(1000, u'0') + "e-1000" << 1.0;
     QTest::newRow("long fraction") << "0." + QString(320, u'0') + "1" << 1e-321;
 
-    // Hexadecimal and octal whole numbers, held as 16- or 32-bit integers.
+    // Hexadecimal and octal whole numbers: the number the digits spell, of
+    // any length, exact up to 2^53 and rounded to the nearest double beyond.
     QTest::newRow("hexadecimal") << "&H1F" << 31.0;
     QTest::newRow("hexadecimal lower case") << "&h1f" << 31.0;
     QTest::newRow("hexadecimal with blanks") << "& H 1 F" << 31.0;
-    QTest::newRow("largest positive 16-bit") << "&H7FFF" << 32767.0;
-    QTest::newRow("16-bit sign bit") << "&H8000" << -32768.0;
-    QTest::newRow("all 16 bits") << "&HFFFF" << -1.0;
-    QTest::newRow("beyond 16 bits") << "&H10000" << 65536.0;
-    QTest::newRow("32-bit sign bit") << "&H80000000" << -2147483648.0;
-    QTest::newRow("all 32 bits") << "&HFFFFFFFF" << -1.0;
-    QTest::newRow("digit beyond 32 bits ends the number") << "&H123456789" << double(0x12345678);
-    QTest::newRow("leading zeros do not count") << "&H0000000001" << 1.0;
+    QTest::newRow("all 16 bits") << "&HFFFF" << 65535.0;
+    QTest::newRow("16-bit sign bit") << "&H8000" << 32768.0;
+    QTest::newRow("all 32 bits") << "&HFFFFFFFF" << 4294967295.0;
+    QTest::newRow("beyond 32 bits") << "&H123456789" << 4886718345.0;
+    QTest::newRow("largest below 2^53") << "&H1FFFFFFFFFFFFF" << 9007199254740991.0;
+    QTest::newRow("2^53") << "&H20000000000000" << 9007199254740992.0;
+    QTest::newRow("2^53 + 1 ties to even, down") << "&H20000000000001" << 9007199254740992.0;
+    QTest::newRow("2^53 + 3 ties to even, up") << "&H20000000000003" << 9007199254740996.0;
+    QTest::newRow("all 64 bits") << "&HFFFFFFFFFFFFFFFF" << 18446744073709551616.0;
+    QTest::newRow("tie beyond 64 bits goes to even")
+        << "&H20000000000001" + QString(17, u'0') << std::ldexp(9007199254740992.0, 68);
+    QTest::newRow("last digit beyond 64 bits breaks the tie")
+        << "&H20000000000001" + QString(16, u'0') + "1" << std::ldexp(9007199254740994.0, 68);
+    QTest::newRow("largest double") << "&HFFFFFFFFFFFFF8" + QString(242, u'0') << std::numeric_limits<double>::max();
+    QTest::newRow("rounds up beyond the double range") << "&HFFFFFFFFFFFFFC" + QString(242, u'0') << kInfinity;
+    QTest::newRow("thousand digits") << "&H" + QString(1000, u'F') << kInfinity;
+    QTest::newRow("leading zeros do not count") << "&H" + QString(1000, u'0') + "1" << 1.0;
     QTest::newRow("hexadecimal stops at a full stop") << "&H1.5" << 1.0;
     QTest::newRow("hexadecimal without digits") << "&H" << 0.0;
     QTest::newRow("hexadecimal with a wrong digit") << "&HG" << 0.0;
     QTest::newRow("octal") << "&O17" << 15.0;
     QTest::newRow("octal lower case") << "&o777" << 511.0;
     QTest::newRow("octal stops at 8") << "&O78" << 7.0;
-    QTest::newRow("octal all 16 bits") << "&O177777" << -1.0;
-    QTest::newRow("octal all 32 bits") << "&O37777777777" << -1.0;
+    QTest::newRow("octal all 16 bits") << "&O177777" << 65535.0;
+    QTest::newRow("octal all 32 bits") << "&O37777777777" << 4294967295.0;
+    QTest::newRow("octal 2^53 + 1 ties to even") << "&O400000000000000001" << 9007199254740992.0;
+    QTest::newRow("octal 2^300") << "&O1" + QString(100, u'0') << std::ldexp(1.0, 300);
+    QTest::newRow("octal beyond the double range") << "&O1" + QString(400, u'0') << kInfinity;
     QTest::newRow("lone ampersand") << "&" << 0.0;
     QTest::newRow("ampersand without H or O") << "&X1" << 0.0;
     QTest::newRow("sign before ampersand") << "-&H10" << 0.0;

@@ -1,0 +1,40 @@
+# What `cmake --install` puts in place, under the usual folders of
+# GNUInstallDirs: the program, its desktop entry, its icon in the desktop's
+# icon theme, its AppStream metadata and its manual page. The Debian package
+# holds the same files: cmake/package.cmake.
+include(GNUInstallDirs)
+
+# Where the project is published: the home page of its metadata, whose docs/
+# folder serves the screenshots the metadata shows. The default lies in the
+# reserved .invalid domain, a placeholder until the project is published, as
+# is the metadata's identifier, which follows the home page's domain.
+set(BEAM_DEFLECTION_HOMEPAGE "https://beam-deflection.invalid" CACHE STRING
+    "Home page of the project; the AppStream screenshots are its docs/*.png")
+set(BEAM_DEFLECTION_APP_ID "invalid.beam_deflection.BeamDeflection")
+
+install(TARGETS beam-deflection RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+install(FILES resources/desktop/beam-deflection.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+install(FILES resources/icons/beam-deflection.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 16 22 24 32 48 64 128 256)
+  install(FILES resources/icons/beam-deflection-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME beam-deflection.png)
+endforeach()
+
+set(metainfo ${PROJECT_BINARY_DIR}/${BEAM_DEFLECTION_APP_ID}.metainfo.xml)
+configure_file(resources/desktop/metainfo.xml.in ${metainfo} @ONLY)
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual page, compressed as Debian keeps them.
+configure_file(resources/desktop/beam-deflection.1.in ${PROJECT_BINARY_DIR}/beam-deflection.1 @ONLY)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/beam-deflection.1.gz
+                   COMMAND gzip -9 --no-name --keep --force beam-deflection.1
+                   DEPENDS ${PROJECT_BINARY_DIR}/beam-deflection.1
+                   WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
+                   VERBATIM)
+add_custom_target(manual-page ALL DEPENDS ${PROJECT_BINARY_DIR}/beam-deflection.1.gz)
+install(FILES ${PROJECT_BINARY_DIR}/beam-deflection.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)
