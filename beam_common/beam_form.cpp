@@ -1,23 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include "beam_common/beam_form.h"
 
+#include "beam_common/readout.h"
+#include "toolkit/client_area.h"
 #include "toolkit/control_set.h"
 #include "toolkit/drawing_surface.h"
 #include "toolkit/form_window.h"
 #include "toolkit/number_text.h"
 #include "toolkit/palette.h"
 #include "toolkit/picture_box.h"
+#include "toolkit/units.h"
 
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolTip>
 
 namespace beam {
 
 using toolkit::wholeNumberText;
 
 namespace {
+
+// How near the pointer a curve must pass to be read out: a few pixels.
+constexpr double kReadoutReach = 4 * toolkit::kTwipsPerPixel;
 
 // Every beam window plots a curve the same way: pen width 2 before each point,
 // then the point, in the curve's colour. The dots ask for one repaint.
@@ -66,10 +74,48 @@ void BeamForm::bind(const toolkit::ControlSet& set)
     connect(&c.Command3, &QPushButton::clicked, this, &BeamForm::Command3_Click);
     // The bar does not track its thumb: a drag is one change, on release.
     connect(&c.HScroll1, &QScrollBar::valueChanged, this, &BeamForm::HScroll1_Change);
+
+    toolkit::ClientArea& drawing = window()->clientArea();
+    drawing.installEventFilter(this);
+    drawing.setAccessibleName(QStringLiteral("%1的撓度曲線").arg(QString::fromUtf8(window_.loadCase)));
+    describeCurves();
+}
+
+bool BeamForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return Form::eventFilter(watched, event);
+    toolkit::ClientArea& drawing = window()->clientArea();
+    const auto* help = static_cast<QHelpEvent*>(event);
+    // Only the drawing itself: a control's tooltip events come here too when
+    // it has none of its own.
+    bool onControl = false;
+    for (const QWidget* child : drawing.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != &drawing.surface() && child->isVisible() && child->geometry().contains(help->pos()))
+            onControl = true;
+    }
+    const QString text = onControl ? QString()
+                                   : pointReadout(window_, curves_,
+                                                  QPointF(toolkit::pixelsToTwips(help->pos().x()),
+                                                          toolkit::pixelsToTwips(help->pos().y())),
+                                                  kReadoutReach);
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), text, &drawing);
+    }
+    return true;
+}
+
+void BeamForm::describeCurves()
+{
+    window()->clientArea().setAccessibleDescription(curvesDescription(window_, curves_));
 }
 
 void BeamForm::release()
 {
+    window()->clientArea().removeEventFilter(this);
     controls_.reset();
     curves_.clear();
 }
@@ -97,6 +143,7 @@ void BeamForm::Command3_Click()
     curves_.clear();
     ChangeCount.reset();
     controls().legend.clear();
+    describeCurves();
 }
 
 // A new load value: show it, move the symbol there, plot its curve in the
@@ -124,10 +171,11 @@ void BeamForm::recordChange(double load)
 {
     BeamControls& c = controls();
     const ChangeStep step = ChangeCount.select(window_.changeColours);
-    drawCurve({step.line, step.colour, load});
+    const DrawnCurve drawn{step.line, step.colour, load};
+    drawCurve(drawn);
     // The line shows the same three values for every point of the curve, so
     // it is written once.
-    c.legend.fill(step, wholeNumberText(c.HScroll1.value()));
+    c.legend.fill(step, wholeNumberText(c.HScroll1.value()), legendNote(window_, drawn));
     ChangeCount.advance();
 }
 
@@ -150,6 +198,7 @@ void BeamForm::drawCurve(const DrawnCurve& drawn)
     }
     plotCurve(surface(), curve, toolkit::QBColor(drawn.colour));
     curves_.add(drawn);
+    describeCurves();
 }
 
 } // namespace beam

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "beam_common/beam_window.h"
 #include "beam_common/change_count.h"
-#include "beam_common/curve.h"
 #include "beam_common/curve_list.h"
 #include "beam_common/deflection_table.h"
 #include "beam_common/legend_grid.h"
@@ -10,7 +10,6 @@
 
 #include <memory>
 #include <optional>
-#include <span>
 
 class QLineEdit;
 class QPushButton;
@@ -22,27 +21,6 @@ class PictureBox;
 } // namespace toolkit
 
 namespace beam {
-
-// Where a window's load symbol stands for the load value n, in twips:
-// Left = left + twipsPerUnit · n.
-struct SymbolPlacement {
-    double left;
-    double twipsPerUnit;
-};
-
-// What makes one beam window: its layout and its load case. Each window's
-// folder defines one beside its layout table.
-struct BeamWindow {
-    const toolkit::Window& layout;
-    const char* loadCase; // the load case's name, as the menu entry and the plot button read
-    CurveFunction curve;
-    std::span<const int> changeColours; // QBColor of changes 1, 2, ...; the last serves every later one
-    std::span<const char* const> legendLines; // the legend's control arrays, line 1 first
-    int plotColour; // QBColor of the plot button's curve
-    bool keepsDeflectionTable = false;
-    std::optional<SymbolPlacement> symbol = {}; // OLE1 follows the load value
-    const char* magnitude = nullptr; // the load's magnitude, shown in Text2
-};
 
 // The controls every beam window has, looked up once per load.
 struct BeamControls {
@@ -88,6 +66,10 @@ public:
     void HScroll1_Change();
 
 protected:
+    // The read-out of the drawing area: a tooltip with the numbers of the
+    // curve under the pointer.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     // Writes the scroll value into Text1 and moves the symbol, where there is
     // one, to the number read back from it.
     void showLoadValue();
@@ -99,6 +81,8 @@ private:
     void release() final;
     void recordChange(double load);
     void drawCurve(const DrawnCurve& drawn);
+    // Tells a screen reader which curves the drawing area shows.
+    void describeCurves();
 
     const BeamWindow& window_;
     toolkit::Form& Form1;

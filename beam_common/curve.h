@@ -31,4 +31,9 @@ using Curve = std::vector<CurveSample>;
 // of each curve it has drawn and computes the samples again when needed.
 using CurveFunction = Curve (*)(double load);
 
+// The deflection of a window's beam under one load at any x along it, by the
+// formula its curve function samples: downward positive, in the span's
+// length unit.
+using DeflectionFunction = double (*)(double load, double x);
+
 } // namespace beam

@@ -14,6 +14,14 @@ namespace {
 
 enum Cell { Number = 0, Value = 1, Swatch = 2 };
 
+void annotate(const std::array<Label*, 3>& line, const QString& note)
+{
+    for (Label* cell : line) {
+        cell->setToolTip(note);
+        cell->setAccessibleDescription(note);
+    }
+}
+
 } // namespace
 
 LegendGrid::LegendGrid(const toolkit::ControlSet& controls, std::span<const char* const> lineNames)
@@ -25,12 +33,13 @@ LegendGrid::LegendGrid(const toolkit::ControlSet& controls, std::span<const char
     }
 }
 
-void LegendGrid::fill(const ChangeStep& step, const QString& value)
+void LegendGrid::fill(const ChangeStep& step, const QString& value, const QString& note)
 {
     const std::array<Label*, 3>& line = lines_.at(std::size_t(step.line));
     line[Number]->setCaption(toolkit::wholeNumberText(step.line + 1));
     line[Value]->setCaption(value);
     line[Swatch]->setBackColor(toolkit::QBColor(step.colour));
+    annotate(line, note);
 }
 
 void LegendGrid::clear()
@@ -39,8 +48,10 @@ void LegendGrid::clear()
         for (const std::array<Label*, 3>& line : lines_)
             line[std::size_t(index)]->setCaption(QString());
     }
-    for (const std::array<Label*, 3>& line : lines_)
+    for (const std::array<Label*, 3>& line : lines_) {
         line[Swatch]->setBackColor(toolkit::QBColor(toolkit::kClearedSwatch));
+        annotate(line, QString());
+    }
 }
 
 const Label& LegendGrid::cell(int line, int index) const

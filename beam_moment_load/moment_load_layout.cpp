@@ -148,6 +148,11 @@ constinit const beam::BeamWindow kMomentLoadWindow{
     .layout = kMomentLoadLayout,
     .loadCase = "彎矩負荷",
     .curve = moment_load::momentLoadCurve,
+    .deflection = moment_load::momentLoadDeflection,
+    .span = moment_load::kSpan,
+    .beamLeft = moment_load::kLeftEdge,
+    .twipsPerUnit = moment_load::kTwipsPerUnit,
+    .loadValueName = "彎矩作用位置",
     .changeColours = moment_load::kChangeColours,
     .legendLines = kLegendRows,
     .plotColour = 10, // light green

@@ -5,29 +5,58 @@
 
 namespace moment_load {
 
+namespace {
+
+// The elastic curve of the beam under the couple at `position`, in Macaulay
+// form, with its coefficients worked out once:
+// EI·y = -(M/6L)x³ + (M/2)<x - a>² - c1·x.
+class ElasticCurve {
+public:
+    explicit ElasticCurve(double position)
+        : a_(std::int16_t(position))
+    {
+        const double EI = std::pow(10.0, 5);
+        c3_ = M / (EI * (L * 6));
+        c2_ = M / (EI * 2);
+        c1_ = (3 * M * std::pow(double(L - a_), 2) - M * std::pow(double(L), 2)) / (EI * (L * 6));
+    }
+
+    // The deflection at x, positive downward.
+    double at(double x) const
+    {
+        const double k = (x - a_) <= 0.001 ? 0 : c2_;
+        return (-c3_) * std::pow(x, 3) + k * std::pow(x - a_, 2) - c1_ * x;
+    }
+
+    static constexpr std::int16_t M = 3000;
+    static constexpr std::int16_t L = kSpan;
+
+private:
+    std::int16_t a_;
+    double c3_;
+    double c2_;
+    double c1_;
+};
+
+} // namespace
+
 beam::Curve momentLoadCurve(double position)
 {
-    const std::int16_t M = 3000;
-    const std::int16_t L = 7;
-    const auto a = std::int16_t(position);
-    const double EI = std::pow(10.0, 5);
-
-    // Macaulay form of the elastic curve: EI·y = -(M/6L)x³ + (M/2)<x - a>² - c1·x.
-    const double c3 = M / (EI * (L * 6));
-    const double c2 = M / (EI * 2);
-    const double c1 = (3 * M * std::pow(double(L - a), 2) - M * std::pow(double(L), 2)) / (EI * (L * 6));
-
+    const ElasticCurve elastic(position);
     beam::Curve curve;
     curve.reserve(701);
     // Repeated addition, not i * 0.01: the last sample falls just below 7.
-    for (double x = 0; x <= 7; x += 0.01) {
-        const double k = (x - a) <= 0.001 ? 0 : c2;
-        // Positive downward.
-        const double y = (-c3) * std::pow(x, 3) + k * std::pow(x - a, 2) - c1 * x;
+    for (double x = 0; x <= ElasticCurve::L; x += 0.01) {
+        const double y = elastic.at(x);
         const double v = std::trunc(1000 * y);
         curve.push_back({x, y, {float(kLeftEdge + kTwipsPerUnit * x), float(kBeamLine + kScale * v)}});
     }
     return curve;
+}
+
+double momentLoadDeflection(double position, double x)
+{
+    return ElasticCurve(position).at(x);
 }
 
 } // namespace moment_load

@@ -8,6 +8,8 @@
 
 namespace moment_load {
 
+inline constexpr std::int16_t kSpan = 7;
+
 // Where the curve meets the window, in client-area twips.
 inline constexpr std::int16_t kLeftEdge = 1320; // X of x = 0: the beam drawing's left end
 inline constexpr std::int16_t kTwipsPerUnit = 900; // along the beam: x = 7 is its right end, 7620
@@ -22,6 +24,9 @@ inline constexpr double kSymbolTwipsPerUnit = 900.0;
 // The deflection curve of the span-7 beam under a couple of 3000 at `position`
 // (0 to 7): one sample per 0.01 from x = 0 while x <= 7, 701 in all.
 beam::Curve momentLoadCurve(double position);
+// The deflection at x of the same beam, by the same formula: downward
+// positive, in the span's length unit.
+double momentLoadDeflection(double position, double x);
 
 // The colours of changes 1 to 7 since the last clear, rows Label5 to Label11;
 // every change from the seventh on takes row 7 and blue.

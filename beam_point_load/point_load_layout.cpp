@@ -238,6 +238,11 @@ constinit const beam::BeamWindow kPointLoadWindow{
     .layout = kPointLoadLayout,
     .loadCase = "集中負荷",
     .curve = point_load::pointLoadCurve,
+    .deflection = point_load::pointLoadDeflection,
+    .span = point_load::kSpan,
+    .beamLeft = point_load::kLeftEdge,
+    .twipsPerUnit = point_load::kTwipsPerUnit,
+    .loadValueName = "力量作用位置",
     .changeColours = point_load::kChangeColours,
     .legendLines = kLegendColumns,
     .plotColour = 11, // light cyan

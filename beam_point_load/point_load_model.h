@@ -8,6 +8,8 @@
 
 namespace point_load {
 
+inline constexpr std::int16_t kSpan = 20;
+
 // Where the curve meets the window, in client-area twips.
 inline constexpr std::int16_t kLeftEdge = 600; // X of x = 0: the beam drawing's left end
 inline constexpr double kTwipsPerUnit = 318.25; // along the beam
@@ -23,6 +25,9 @@ inline constexpr double kSymbolTwipsPerUnit = 318.75;
 // `position` (0 to 20): one sample per 0.01 from x = 0 while x <= 20, 2000 in
 // all.
 beam::Curve pointLoadCurve(double position);
+// The deflection at x of the same beam, by the same formula: downward
+// positive, in the span's length unit.
+double pointLoadDeflection(double position, double x);
 
 // The colours of changes 1 to 21 since the last clear; from the 21st change
 // on, every change takes the last column and colour. Light red stands in for

@@ -204,6 +204,11 @@ constinit const beam::BeamWindow kUniformLoadWindow{
     .layout = kUniformLoadLayout,
     .loadCase = "均佈負荷",
     .curve = uniform_load::uniformLoadCurve,
+    .deflection = uniform_load::uniformLoadDeflection,
+    .span = uniform_load::kSpan,
+    .beamLeft = uniform_load::kLeftEdge,
+    .twipsPerUnit = uniform_load::kTwipsPerUnit,
+    .loadValueName = "均佈負荷大小",
     .changeColours = uniform_load::kChangeColours,
     .legendLines = kLegendRows,
     .plotColour = 10, // light green

@@ -8,6 +8,8 @@
 
 namespace uniform_load {
 
+inline constexpr std::int16_t kSpan = 10;
+
 // Where the curve meets the window, in client-area twips.
 inline constexpr std::int16_t kLeftEdge = 480; // X of x = 0: the beam drawing's left end
 inline constexpr double kTwipsPerUnit = 577.5; // along the beam: x = 10 is its right end, 6255
@@ -20,6 +22,9 @@ inline constexpr std::int16_t kScale = 50; // twips per drawing unit
 // plot: not a finite number, or so large that the arithmetic overflows or a
 // coordinate lies beyond single precision.
 beam::Curve uniformLoadCurve(double w);
+// The deflection at x of the same beam, by the same formula: downward
+// positive, in the span's length unit.
+double uniformLoadDeflection(double w, double x);
 
 // The colours of changes 1 to 10 since the last clear, rows Label6 to Label15;
 // from the tenth change on, every change takes the last row and light green.

@@ -3,8 +3,10 @@
 // the legend filling line by line and then its last line again, the clear
 // button, the plot button that records nothing, the count that outlives the
 // close box, the curves that stay while the user is away, the list of curves
-// behind the drawing, and the deflection table of the windows that keep one.
+// behind the drawing, the deflection table of the windows that keep one, and
+// the numbers read off the curves by hovering and by a screen reader.
 #include "beam_common/beam_form.h"
+#include "beam_common/readout.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
 #include "tests/support/test_support.h"
@@ -16,11 +18,14 @@
 #include "toolkit/program.h"
 #include "toolkit/units.h"
 
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -102,6 +107,34 @@ QString curveShownIn(const BeamForm& form, double load, int qbIndex)
     return shown > 0 ? QString() : QStringLiteral("load %1: no dot in view").arg(load);
 }
 
+// The tooltip the drawing area shows for the pointer resting at `pixel`, or
+// nothing: where there is nothing to say, the drawing area hides the tooltip
+// and leaves the event unaccepted.
+QString tooltipAt(BeamForm& form, QPoint pixel)
+{
+    QWidget& drawing = form.window()->clientArea();
+    QHelpEvent event(QEvent::ToolTip, pixel, drawing.mapToGlobal(pixel));
+    QCoreApplication::sendEvent(&drawing, &event);
+    return event.isAccepted() ? QToolTip::text() : QString();
+}
+
+bool onAControl(const BeamForm& form, QPoint pixel)
+{
+    return std::ranges::any_of(coveringBoxes(form), [&](const QRect& box) { return box.contains(pixel); });
+}
+
+QPoint pixelOf(const beam::CurveSample& sample)
+{
+    return toolkit::twipsToPoint(sample.point.x, sample.point.y);
+}
+
+// x along the beam as the read-out shows it for a pixel.
+QString shownX(const beam::BeamWindow& window, QPoint pixel)
+{
+    return QStringLiteral("x = %1").arg((toolkit::pixelsToTwips(pixel.x()) - window.beamLeft) / window.twipsPerUnit, 0,
+                                        'f', 2);
+}
+
 bool layerIsEmpty(const BeamForm& form)
 {
     const QImage& layer = form.surface().layer().image();
@@ -137,6 +170,10 @@ private Q_SLOTS:
     void listOfCurvesDrawsTheWindowsDotsAgain();
     void deflectionTableKeepsTheLastSampleOfEachWholePosition_data() { windowRows(); }
     void deflectionTableKeepsTheLastSampleOfEachWholePosition();
+    void hoverReadsTheCurveUnderThePointer_data() { windowRows(); }
+    void hoverReadsTheCurveUnderThePointer();
+    void legendAndDrawingDescribeTheirCurves_data() { windowRows(); }
+    void legendAndDrawingDescribeTheirCurves();
 
 private:
     static void windowRows();
@@ -404,6 +441,125 @@ void BeamWindowTest::deflectionTableKeepsTheLastSampleOfEachWholePosition()
         lastDeflection.at(std::size_t(std::nearbyint(sample.x))) = sample.deflection;
     for (std::size_t i = 0; i < beam::DeflectionTable::kSize; ++i)
         QCOMPARE(form.deflectionTable()->at(i), lastDeflection[i]);
+}
+
+// The drawing area's tooltip: x along the beam, and the curve the pointer
+// rests on, with how many more pass as near; nothing outside the supports or
+// over a control.
+void BeamWindowTest::hoverReadsTheCurveUnderThePointer()
+{
+    BeamForm& form = open();
+    BeamControls& c = form.controls();
+    const beam::BeamWindow& window = form.description();
+    const int first = c.HScroll1.maximum() / 2;
+    test_support::dragThumbTo(c.HScroll1, first);
+    test_support::clickRightArrow(c.HScroll1);
+    const int second = first + 1;
+    const beam::Curve firstCurve = window.curve(first);
+    const beam::Curve secondCurve = window.curve(second);
+    const QString secondTitle =
+        QStringLiteral("變換次數 2，%1 %2").arg(QString::fromUtf8(window.loadValueName)).arg(second);
+
+    // On the second curve, where it bends furthest and no control hides it.
+    QPoint onCurve;
+    double furthest = -1;
+    for (const beam::CurveSample& sample : secondCurve) {
+        if (!onAControl(form, pixelOf(sample)) && std::fabs(sample.deflection) > furthest) {
+            furthest = std::fabs(sample.deflection);
+            onCurve = pixelOf(sample);
+        }
+    }
+    const QString onCurveText = tooltipAt(form, onCurve);
+    QVERIFY2(
+        onCurveText.startsWith(shownX(window, onCurve) + QLatin1Char('\n') + secondTitle + QStringLiteral("：撓度 ")),
+        qPrintable(onCurveText));
+
+    // Between the two curves, where they run a few pixels apart: the nearer
+    // one, and one more.
+    const auto distance = [](const beam::Curve& curve, QPoint pixel) {
+        double closest = 1e9;
+        for (const beam::CurveSample& sample : curve)
+            closest = std::min(closest, std::hypot(sample.point.x - toolkit::pixelsToTwips(pixel.x()),
+                                                   sample.point.y - toolkit::pixelsToTwips(pixel.y())));
+        return closest;
+    };
+    QPoint between;
+    for (const beam::CurveSample& sample : secondCurve) {
+        const QPoint pixel = pixelOf(sample);
+        const double toSecond = distance(secondCurve, pixel);
+        const double toFirst = distance(firstCurve, pixel);
+        if (!onAControl(form, pixel) && toSecond < toFirst && toFirst > 20 && toFirst < 50) {
+            between = pixel;
+            break;
+        }
+    }
+    QVERIFY(!between.isNull());
+    const QString betweenText = tooltipAt(form, between);
+    QVERIFY2(betweenText.contains(secondTitle) && betweenText.endsWith(QStringLiteral("附近另有 1 條曲線")),
+             qPrintable(QStringLiteral("at (%1, %2): %3").arg(between.x()).arg(between.y()).arg(betweenText)));
+
+    // Away from every curve, between the supports: x alone. Outside the
+    // supports and over a control: nothing.
+    QPoint away(toolkit::twipsToPixels(window.beamLeft + window.twipsPerUnit * window.span / 2), 2);
+    QCOMPARE(tooltipAt(form, away), shownX(window, away));
+    const QPoint outside(toolkit::twipsToPixels(window.beamLeft) - 10, onCurve.y());
+    QVERIFY(!onAControl(form, outside));
+    QCOMPARE(tooltipAt(form, outside), QString());
+    QCOMPARE(tooltipAt(form, c.HScroll1.geometry().center()), QString());
+    QCOMPARE(tooltipAt(form, c.Command3.geometry().center()), QString());
+
+    // The clear button takes the numbers with the curves.
+    QTest::mouseClick(&c.Command3, Qt::LeftButton);
+    QCOMPARE(tooltipAt(form, onCurve), shownX(window, onCurve));
+}
+
+// Every filled legend line carries its curve's note as tooltip and as the
+// description a screen reader reads, and the drawing area lists its curves;
+// the clear button and closing the window take them away.
+void BeamWindowTest::legendAndDrawingDescribeTheirCurves()
+{
+    BeamForm& form = open();
+    BeamControls& c = form.controls();
+    const beam::BeamWindow& window = form.description();
+    const QWidget& drawing = form.window()->clientArea();
+    QCOMPARE(drawing.accessibleName(), QString::fromUtf8(window.loadCase) + QStringLiteral("的撓度曲線"));
+    QCOMPARE(drawing.accessibleDescription(), QStringLiteral("沒有曲線"));
+
+    change(c);
+    change(c);
+    QTest::mouseClick(&c.Command1, Qt::LeftButton);
+    for (int line : {0, 1}) {
+        const beam::DrawnCurve drawn{line, window.changeColours[std::size_t(line)], double(line + 1)};
+        const QString note = beam::legendNote(window, drawn);
+        QVERIFY(note.startsWith(QStringLiteral("變換次數 %1，").arg(line + 1)));
+        for (int index = 0; index < 3; ++index) {
+            QCOMPARE(c.legend.cell(line, index).toolTip(), note);
+            QCOMPARE(c.legend.cell(line, index).accessibleDescription(), note);
+        }
+    }
+    QCOMPARE(c.legend.cell(2, 0).toolTip(), QString());
+    QCOMPARE(c.legend.cell(2, 0).accessibleDescription(), QString());
+    QVERIFY2(drawing.accessibleDescription().startsWith(QStringLiteral("3 條曲線：變換次數 1，")),
+             qPrintable(drawing.accessibleDescription()));
+    QVERIFY(drawing.accessibleDescription().endsWith(
+        QStringLiteral("「%1」按鈕，%2 2")
+            .arg(QString::fromUtf8(window.loadCase), QString::fromUtf8(window.loadValueName))));
+
+    QTest::mouseClick(&c.Command3, Qt::LeftButton);
+    for (int line = 0; line < c.legend.lineCount(); ++line) {
+        QCOMPARE(c.legend.cell(line, 2).toolTip(), QString());
+        QCOMPARE(c.legend.cell(line, 2).accessibleDescription(), QString());
+    }
+    QCOMPARE(drawing.accessibleDescription(), QStringLiteral("沒有曲線"));
+
+    change(c);
+    windows_->Form1().Show();
+    form.window()->close();
+    test_support::settle();
+    form.Show();
+    test_support::settle();
+    QCOMPARE(form.controls().legend.cell(0, 0).toolTip(), QString());
+    QCOMPARE(form.window()->clientArea().accessibleDescription(), QStringLiteral("沒有曲線"));
 }
 
 QTEST_MAIN(BeamWindowTest)
