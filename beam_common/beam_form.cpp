@@ -18,6 +18,8 @@
 #include <QScrollBar>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace beam {
 
 using toolkit::wholeNumberText;
@@ -85,27 +87,29 @@ bool BeamForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::ToolTip)
         return Form::eventFilter(watched, event);
-    toolkit::ClientArea& drawing = window()->clientArea();
     const auto* help = static_cast<QHelpEvent*>(event);
-    // Only the drawing itself: a control's tooltip events come here too when
-    // it has none of its own.
-    bool onControl = false;
-    for (const QWidget* child : drawing.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child != &drawing.surface() && child->isVisible() && child->geometry().contains(help->pos()))
-            onControl = true;
-    }
-    const QString text = onControl ? QString()
-                                   : pointReadout(window_, curves_,
-                                                  QPointF(toolkit::pixelsToTwips(help->pos().x()),
-                                                          toolkit::pixelsToTwips(help->pos().y())),
-                                                  kReadoutReach);
+    const QString text = readoutAt(help->pos());
     if (text.isEmpty()) {
         QToolTip::hideText();
         event->ignore();
     } else {
-        QToolTip::showText(help->globalPos(), text, &drawing);
+        QToolTip::showText(help->globalPos(), text, &window()->clientArea());
     }
     return true;
+}
+
+QString BeamForm::readoutAt(QPoint pixel) const
+{
+    // Only the drawing itself: a control's tooltip events come here too when
+    // it has none of its own.
+    const toolkit::ClientArea& drawing = window()->clientArea();
+    const QList<QWidget*> children = drawing.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    if (std::ranges::any_of(children, [&](const QWidget* child) {
+            return child != &drawing.surface() && child->isVisible() && child->geometry().contains(pixel);
+        }))
+        return {};
+    const QPointF pointer(toolkit::pixelsToTwips(pixel.x()), toolkit::pixelsToTwips(pixel.y()));
+    return pointReadout(window_, curves_, pointer, kReadoutReach);
 }
 
 void BeamForm::describeCurves()

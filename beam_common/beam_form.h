@@ -81,6 +81,8 @@ private:
     void release() final;
     void recordChange(double load);
     void drawCurve(const DrawnCurve& drawn);
+    // The drawing area's tooltip for the pointer at `pixel`, or none.
+    QString readoutAt(QPoint pixel) const;
     // Tells a screen reader which curves the drawing area shows.
     void describeCurves();
 

@@ -19,7 +19,8 @@ public:
     explicit FormWindow(const Window& layout);
 
     ClientArea& clientArea() const { return *client_; }
-    // Builds the controls of the layout table; see builder.cpp.
+    // Builds the controls of the layout table, frames first, and sets the tab
+    // order.
     ControlSet buildControls();
     // Sizes the client area and, for manual placement, puts its top-left
     // corner where the layout says.
