@@ -259,6 +259,7 @@ void BeamWindowTest::clearErasesCurvesAndLegendAndRestartsTheCount()
         change(c);
     const beam::LegendGrid& legend = c.legend;
     std::vector<std::pair<QColor, QColor>> cellColours;
+    cellColours.reserve(std::size_t(legend.lineCount()));
     for (int line = 0; line < legend.lineCount(); ++line)
         cellColours.emplace_back(legend.cell(line, 0).palette().color(QPalette::Window),
                                  legend.cell(line, 1).palette().color(QPalette::Window));
