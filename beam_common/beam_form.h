@@ -23,6 +23,9 @@ class PictureBox;
 
 namespace beam {
 
+// Every beam window plots a curve as one dot per sample, this many pixels across.
+inline constexpr int kCurveDotWidth = 2;
+
 // Where a window's load symbol stands for the load value n, in twips:
 // Left = left + twipsPerUnit · n.
 struct SymbolPlacement {
