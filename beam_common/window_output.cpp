@@ -8,6 +8,7 @@
 #include "toolkit/form_window.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDate>
@@ -23,7 +24,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <functional>
 
 namespace beam {
 
@@ -31,12 +31,20 @@ namespace {
 
 // Writes the file in a temporary file beside it and puts it in place only once
 // all of it is written: a failure leaves the old file, or none.
-std::optional<QString> writeFile(const QString& path, const std::function<void(QIODevice&)>& write)
+std::optional<QString> writeFile(const QString& path, const QByteArray& content)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        write(file);
-        if (file.commit())
+    // Unbuffered, so that a write that fills the disk comes back short and
+    // the next one fails with the reason.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        qsizetype written = 0;
+        while (written < content.size()) {
+            const qint64 count = file.write(content.constData() + written, content.size() - written);
+            if (count <= 0)
+                break;
+            written += count;
+        }
+        if (written == content.size() && file.commit())
             return std::nullopt;
     }
     return QString::fromUtf8("無法寫入檔案「%1」：\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
@@ -112,6 +120,8 @@ void previewPrint(const BeamForm& form)
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, form);
     QPrintPreviewDialog dialog(&printer, form.window());
+    // As large as the window it shows; its own size leaves the page a thumbnail.
+    dialog.resize(form.window()->size());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&form](QPrinter* target) { tell(form, "列印", printWindow(*target, form)); });
     dialog.exec();
@@ -162,18 +172,17 @@ QAction& addOutputAction(QWidget& clientArea, const OutputAction& output)
 
 std::optional<QString> writePicture(const BeamForm& form, const QString& path)
 {
-    const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    return writeFile(path, [&](QIODevice& file) {
-        if (svg)
-            writeWindowSvg(form, file);
-        else
-            windowImage(form).save(&file, "PNG");
-    });
+    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+        return writeFile(path, windowSvg(form));
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    windowImage(form).save(&png, "PNG");
+    return writeFile(path, png.data());
 }
 
 std::optional<QString> writeData(const BeamForm& form, const QString& path)
 {
-    return writeFile(path, [&](QIODevice& file) { file.write(curveTable(form.description(), form.curves())); });
+    return writeFile(path, curveTable(form.description(), form.curves()));
 }
 
 std::optional<QString> printWindow(QPrinter& printer, const BeamForm& form)
@@ -181,15 +190,17 @@ std::optional<QString> printWindow(QPrinter& printer, const BeamForm& form)
     // Printing into a file goes through QSaveFile like every file the window
     // writes: all of it or nothing, and a reason when it fails.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        return writeFile(printer.outputFileName(), [&](QIODevice& file) {
-            QPdfWriter pdf(&file);
-            pdf.setPageLayout(printer.pageLayout());
-            pdf.setResolution(printer.resolution());
-            pdf.setTitle(printer.docName());
-            pdf.setCreator(QCoreApplication::applicationName());
-            QPainter painter(&pdf);
-            paintPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), form);
-        });
+        QBuffer document;
+        document.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&document);
+        pdf.setPageLayout(printer.pageLayout());
+        pdf.setResolution(printer.resolution());
+        pdf.setTitle(printer.docName());
+        pdf.setCreator(QCoreApplication::applicationName());
+        QPainter painter(&pdf);
+        paintPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), form);
+        painter.end();
+        return writeFile(printer.outputFileName(), document.data());
     }
     QPainter painter;
     if (!painter.begin(&printer))

@@ -8,11 +8,14 @@
 #include "toolkit/point_layer.h"
 #include "toolkit/units.h"
 
+#include <QBuffer>
 #include <QDate>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPicture>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 #include <algorithm>
@@ -91,17 +94,34 @@ QImage windowImage(const BeamForm& form)
     return image;
 }
 
-void writeWindowSvg(const BeamForm& form, QIODevice& device)
+QByteArray windowSvg(const BeamForm& form)
 {
     const QSize size = clientArea(form).size();
+    QBuffer document;
     QSvgGenerator svg;
-    svg.setOutputDevice(&device);
+    svg.setOutputDevice(&document);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setResolution(kLayoutDpi);
     svg.setTitle(QString::fromUtf8(form.description().loadCase));
     QPainter painter(&svg);
     drawWindow(painter, form, CurveStroke::Lines);
+    painter.end();
+
+    // The texts name the faces the window is drawn with rather than the
+    // layout's names for them, which only this program maps onto installed
+    // fonts: other programs then find them too.
+    QString text = QString::fromUtf8(document.data());
+    static const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+    QStringList named;
+    for (const QRegularExpressionMatch& match : family.globalMatch(text))
+        named.append(match.captured(1));
+    named.removeDuplicates();
+    for (const QString& face : named) {
+        text.replace(QStringLiteral("font-family=\"%1\"").arg(face),
+                     QStringLiteral("font-family=\"%1\"").arg(QFontInfo(QFont(face)).family()));
+    }
+    return text.toUtf8();
 }
 
 void paintPage(QPainter& painter, const QRectF& page, const BeamForm& form)

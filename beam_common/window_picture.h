@@ -3,7 +3,6 @@
 
 #include <QImage>
 
-class QIODevice;
 class QPainter;
 class QRectF;
 
@@ -32,7 +31,7 @@ QImage windowImage(const BeamForm& form);
 
 // The client area as an SVG document at its size: the curves as one path each,
 // the texts as text.
-void writeWindowSvg(const BeamForm& form, QIODevice& device);
+QByteArray windowSvg(const BeamForm& form);
 
 // One printed page within `page` (device coordinates): a title line with the
 // window's load case and today's date, and under it the client area, as large
