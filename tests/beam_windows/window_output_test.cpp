@@ -261,7 +261,8 @@ void WindowOutputTest::answeringDialogs(const QString& path, int type, const std
             // the name box.
             auto* types = files->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
             auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            QVERIFY(types != nullptr && name != nullptr);
+            if (types == nullptr || name == nullptr)
+                QFAIL("the file dialog has no list of types or no name box");
             for (int step = 0; step < type; ++step)
                 QTest::keyClick(types, Qt::Key_Down);
             name->setText(path);
