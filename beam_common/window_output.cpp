@@ -67,8 +67,8 @@ constexpr FileType kDataTypes[] = {{"CSV 表格 (*.csv)", "csv"}};
 
 // Asks where to write, in Qt's own file dialog: it is the same on every
 // desktop, and tests can drive it. It proposes the load case and today's date
-// in the home folder. A name without one of the types' extensions takes the
-// chosen type's. Empty when cancelled.
+// in the home folder. A name without an extension takes the chosen type's.
+// Empty when cancelled.
 QString askForFile(const BeamForm& form, const char* title, std::span<const FileType> types)
 {
     QStringList filters;
@@ -90,12 +90,7 @@ QString askForFile(const BeamForm& form, const char* title, std::span<const File
                                QDate::currentDate().toString(Qt::ISODate), extensionOf(filters.front())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-
-    QString path = dialog.selectedFiles().front();
-    const QString extension = QFileInfo(path).suffix().toLower();
-    if (std::ranges::none_of(types, [&](const FileType& type) { return extension == QLatin1String(type.extension); }))
-        path += u'.' + extensionOf(dialog.selectedNameFilter());
-    return path;
+    return dialog.selectedFiles().front();
 }
 
 // A page of the window's shape, named after its load case.

@@ -119,7 +119,7 @@ QByteArray windowSvg(const BeamForm& form)
     named.removeDuplicates();
     for (const QString& face : named) {
         text.replace(QStringLiteral("font-family=\"%1\"").arg(face),
-                     QStringLiteral("font-family=\"%1\"").arg(QFontInfo(QFont(face)).family()));
+                     QStringLiteral("font-family=\"%1\"").arg(QFontInfo(QFont(face)).family().toHtmlEscaped()));
     }
     return text.toUtf8();
 }

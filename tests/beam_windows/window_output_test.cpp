@@ -572,14 +572,14 @@ void WindowOutputTest::fileNamedInTheDialogIsWritten_data()
                                          << "picture.png" << png;
     QTest::newRow("picture, SVG chosen") << 0 << picture << 1 << "picture"
                                          << "picture.svg" << svg;
-    QTest::newRow("picture.jpg, PNG chosen") << 0 << picture << 0 << "picture.jpg"
-                                             << "picture.jpg.png" << png;
+    QTest::newRow("picture.png, SVG chosen") << 0 << picture << 1 << "picture.png"
+                                             << "picture.png" << png;
     QTest::newRow("curves") << 0 << QString::fromUtf8("匯出資料…") << 0 << "curves"
                             << "curves.csv" << QByteArray("\xEF\xBB\xBF");
 }
 
 // The file's type follows the name typed into the dialog, or the type chosen
-// where the name has none of the offered extensions.
+// where the name has no extension.
 void WindowOutputTest::fileNamedInTheDialogIsWritten()
 {
     QFETCH(QString, caption);
