@@ -2,6 +2,7 @@
 #include "beam_common/beam_form.h"
 
 #include "beam_common/readout.h"
+#include "beam_common/window_output.h"
 #include "toolkit/client_area.h"
 #include "toolkit/control_set.h"
 #include "toolkit/drawing_surface.h"
@@ -12,6 +13,7 @@
 #include "toolkit/units.h"
 
 #include <QHelpEvent>
+#include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,7 +37,7 @@ void plotCurve(toolkit::DrawingSurface& surface, const Curve& curve, toolkit::Bg
 {
     const toolkit::DrawingSurface::RepaintBatch batch(surface);
     for (const CurveSample& sample : curve) {
-        surface.setDrawWidth(2);
+        surface.setDrawWidth(kCurveDotWidth);
         surface.PSet(sample.point.x, sample.point.y, colour);
     }
 }
@@ -76,6 +78,11 @@ void BeamForm::bind(const toolkit::ControlSet& set)
     connect(&c.Command3, &QPushButton::clicked, this, &BeamForm::Command3_Click);
     // The bar does not track its thumb: a drag is one change, on release.
     connect(&c.HScroll1, &QScrollBar::valueChanged, this, &BeamForm::HScroll1_Change);
+
+    // Print, save, copy and export: the client area's context menu and shortcuts.
+    for (const OutputAction& output : kOutputActions)
+        connect(&addOutputAction(window()->clientArea(), output), &QAction::triggered, this,
+                [this, &output] { output.run(*this); });
 
     toolkit::ClientArea& drawing = window()->clientArea();
     drawing.installEventFilter(this);

@@ -22,6 +22,9 @@ class PictureBox;
 
 namespace beam {
 
+// Every beam window plots a curve as one dot per sample, this many pixels across.
+inline constexpr int kCurveDotWidth = 2;
+
 // The controls every beam window has, looked up once per load.
 struct BeamControls {
     BeamControls(const toolkit::ControlSet& controls, const BeamWindow& window);

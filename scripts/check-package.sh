@@ -47,7 +47,7 @@ fi
 # The libraries from dpkg-shlibdeps, the fonts and Qt's translations.
 depends=$(dpkg-deb --field "$deb" Depends)
 depended=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }')
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6 \
     fonts-arphic-uming fonts-arphic-ukai fonts-dejavu-core qt6-translations-l10n; do
     grep --quiet --line-regexp --fixed-strings "$package" <<<"$depended" \
         || fail "does not depend on $package: $depends"

@@ -35,14 +35,42 @@ void ClientArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.setClipRegion(event->region());
+    paintBackdrop(painter, event->region());
+}
+
+void ClientArea::paintBackdrop(QPainter& painter, const QRegion& region) const
+{
     painter.fillRect(rect(), backColor_);
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
     // A change repaints a few small parts of the window; most figures lie
     // outside them.
     for (const Figure& figure : figures_) {
-        if (event->region().intersects(figure.bounds))
+        if (region.intersects(figure.bounds))
             paintFigure(painter, *figure.row);
+    }
+}
+
+void ClientArea::paintWith(QPainter& painter, const PointPainter& paintPoints) const
+{
+    painter.save();
+    paintBackdrop(painter, rect());
+    painter.restore();
+    // Children are kept in stacking order, the lowest first: the drawing
+    // surface lies over the free-standing labels and under the rest.
+    for (QObject* child : children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget == nullptr || !widget->isVisible())
+            continue;
+        painter.save();
+        if (widget == surface_) {
+            const QRegion shown = surface_->shownRegion();
+            painter.setClipRegion(shown);
+            paintPoints(painter, shown);
+        } else {
+            widget->render(&painter, widget->pos(), QRegion(), QWidget::DrawChildren);
+        }
+        painter.restore();
     }
 }
 

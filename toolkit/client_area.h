@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace toolkit {
@@ -23,6 +24,21 @@ public:
 
     void addFigure(const Control& row);
     DrawingSurface& surface() const { return *surface_; }
+
+    // Paints BackColor, the background picture and the figures that meet
+    // `region`, in client-area pixels: what paintEvent shows under the child
+    // widgets.
+    void paintBackdrop(QPainter& painter, const QRegion& region) const;
+
+    // Draws the points in place of the drawing surface's layer: `shown` is
+    // where the surface shows them, the rest lies under separate widgets. The
+    // painter is clipped to it too, for devices that clip.
+    using PointPainter = std::function<void(QPainter& painter, const QRegion& shown)>;
+    // Paints the whole client area onto `painter`, in client-area pixels, as
+    // the screen shows it, bottom to top: the backdrop, the free-standing
+    // labels, the points that `paintPoints` draws, then the separate widgets.
+    // Nothing on the window changes.
+    void paintWith(QPainter& painter, const PointPainter& paintPoints) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

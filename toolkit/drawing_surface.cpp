@@ -48,13 +48,19 @@ void DrawingSurface::setCoveringWidgets(std::vector<QPointer<QWidget>> widgets)
     covering_ = std::move(widgets);
 }
 
-void DrawingSurface::paintEvent(QPaintEvent* event)
+QRegion DrawingSurface::shownRegion() const
 {
-    QRegion visible = event->region();
+    QRegion shown(rect());
     for (const QPointer<QWidget>& widget : covering_) {
         if (widget && widget->isVisible())
-            visible -= widget->geometry();
+            shown -= widget->geometry();
     }
+    return shown;
+}
+
+void DrawingSurface::paintEvent(QPaintEvent* event)
+{
+    const QRegion visible = event->region() & shownRegion();
     QPainter painter(this);
     const qreal ratio = layer_.image().devicePixelRatio();
     for (const QRect& dirty : visible)

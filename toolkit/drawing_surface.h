@@ -44,6 +44,8 @@ public:
 
     // The separate widgets that points never show through.
     void setCoveringWidgets(std::vector<QPointer<QWidget>> widgets);
+    // Where points show: the surface but for the covering widgets in view.
+    QRegion shownRegion() const;
 
     const PointLayer& layer() const { return layer_; }
 

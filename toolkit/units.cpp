@@ -20,6 +20,11 @@ QPoint twipsToPoint(double x, double y)
     return {twipsToPixels(x), twipsToPixels(y)};
 }
 
+QPointF twipsToPointF(double x, double y)
+{
+    return {x / kTwipsPerPixel, y / kTwipsPerPixel};
+}
+
 QRect twipsToRect(double left, double top, double width, double height)
 {
     const QPoint topLeft = twipsToPoint(left, top);

@@ -16,6 +16,8 @@ int twipsToPixels(double twips);
 double pixelsToTwips(int pixels);
 
 QPoint twipsToPoint(double x, double y);
+// Not rounded, for drawing that is not bound to whole pixels (vector output).
+QPointF twipsToPointF(double x, double y);
 // Each edge is rounded on its own, so boxes that share an edge in twips share
 // it in pixels too.
 QRect twipsToRect(double left, double top, double width, double height);
