@@ -12,8 +12,8 @@
 #include "toolkit/picture_box.h"
 #include "toolkit/units.h"
 
-#include <QHelpEvent>
 #include <QAction>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
