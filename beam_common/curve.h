@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace beam {
@@ -25,6 +27,27 @@ struct CurveSample {
 // The samples of one curve, from the left support on. Empty when the load is
 // too large to plot.
 using Curve = std::vector<CurveSample>;
+
+// The samples of a curve along a beam of `span`: x = 0, 0.01, 0.02, ... while
+// x <= span, by repeated addition, not i * 0.01, so that the accumulated
+// rounding decides the last sample (19.990000000000325 on a span of 20, and
+// never x = 20). `deflection(x)` gives the beam's deflection, downward
+// positive; `plot(x, deflection)` where the window plots it, or nothing when
+// single precision cannot hold it, which leaves the whole curve empty.
+template<class Deflection, class Plot>
+Curve sampleAlong(double span, const Deflection& deflection, const Plot& plot)
+{
+    Curve curve;
+    curve.reserve(std::size_t(span * 100) + 1);
+    for (double x = 0; x <= span; x += 0.01) {
+        const double y = deflection(x);
+        const std::optional<PlotPoint> point = plot(x, y);
+        if (!point)
+            return {};
+        curve.push_back({x, y, *point});
+    }
+    return curve;
+}
 
 // A window's deflection curve for one load value (a position or a size). It is
 // pure: the same load gives the same samples, so a window keeps only the load

@@ -22,7 +22,7 @@ public:
     }
 
     // The deflection at x, positive downward.
-    double at(double x) const
+    double operator()(double x) const
     {
         const double k = (x - a_) <= 0.001 ? 0 : c2_;
         return (-c3_) * std::pow(x, 3) + k * std::pow(x - a_, 2) - c1_ * x;
@@ -33,30 +33,26 @@ public:
 
 private:
     std::int16_t a_;
-    double c3_;
-    double c2_;
-    double c1_;
+    double c3_, c2_, c1_; // the coefficients of x³, <x - a>² and x
 };
+
+// Where the window plots the deflection y at x: y in whole thousandths,
+// 20 twips each, from the beam line.
+std::optional<beam::PlotPoint> plotted(double x, double y)
+{
+    return beam::PlotPoint{float(kLeftEdge + kTwipsPerUnit * x), float(kBeamLine + kScale * std::trunc(1000 * y))};
+}
 
 } // namespace
 
 beam::Curve momentLoadCurve(double position)
 {
-    const ElasticCurve elastic(position);
-    beam::Curve curve;
-    curve.reserve(701);
-    // Repeated addition, not i * 0.01: the last sample falls just below 7.
-    for (double x = 0; x <= ElasticCurve::L; x += 0.01) {
-        const double y = elastic.at(x);
-        const double v = std::trunc(1000 * y);
-        curve.push_back({x, y, {float(kLeftEdge + kTwipsPerUnit * x), float(kBeamLine + kScale * v)}});
-    }
-    return curve;
+    return beam::sampleAlong(ElasticCurve::L, ElasticCurve(position), plotted);
 }
 
 double momentLoadDeflection(double position, double x)
 {
-    return ElasticCurve(position).at(x);
+    return ElasticCurve(position)(x);
 }
 
 } // namespace moment_load

@@ -24,7 +24,7 @@ public:
     }
 
     // The deflection at x, positive downward.
-    double at(double x) const
+    double operator()(double x) const
     {
         // The bracket <x - a> is off until x is clearly past the load.
         const double k = (x - a_) <= 0.001 ? 0 : cp_;
@@ -36,31 +36,27 @@ public:
 
 private:
     std::int16_t a_;
-    double c3_;
-    double cp_;
-    double c1_;
+    double c3_, cp_, c1_; // the coefficients of x³, <x - a>³ and x
 };
+
+// Where the window plots the deflection y at x: 1000·y truncated to whole
+// twips below the beam line.
+std::optional<beam::PlotPoint> plotted(double x, double y)
+{
+    const double v = std::trunc(kScale * y);
+    return beam::PlotPoint{float(kLeftEdge + kTwipsPerUnit * x), float(kBeamLine + v)};
+}
 
 } // namespace
 
 beam::Curve pointLoadCurve(double position)
 {
-    const ElasticCurve elastic(position);
-    beam::Curve curve;
-    curve.reserve(2000);
-    // Repeated addition, not i * 0.01: the accumulated rounding decides that
-    // the last sample is 19.990000000000325 and that x = 20 is never reached.
-    for (double x = 0; x <= ElasticCurve::L; x += 0.01) {
-        const double y = elastic.at(x);
-        const double v = std::trunc(kScale * y);
-        curve.push_back({x, y, {float(kLeftEdge + kTwipsPerUnit * x), float(kBeamLine + v)}});
-    }
-    return curve;
+    return beam::sampleAlong(ElasticCurve::L, ElasticCurve(position), plotted);
 }
 
 double pointLoadDeflection(double position, double x)
 {
-    return ElasticCurve(position).at(x);
+    return ElasticCurve(position)(x);
 }
 
 } // namespace point_load

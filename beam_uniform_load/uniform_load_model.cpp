@@ -24,16 +24,14 @@ public:
     // Whether the arithmetic held: a load too large overflows it.
     bool finite() const { return std::isfinite(C1_) && std::isfinite(C3_) && std::isfinite(C4_); }
 
-    // The displacement at x, positive upward: a positive load sags the beam
-    // below zero.
-    double at(double x) const { return (C1_ * x + C3_ * std::pow(x, 3)) + C4_ * std::pow(x, 4); }
+    // The deflection at x, positive downward as in every beam window: the
+    // formula gives the displacement, positive upward.
+    double operator()(double x) const { return -((C1_ * x + C3_ * std::pow(x, 3)) + C4_ * std::pow(x, 4)); }
 
     static constexpr std::int16_t L = kSpan;
 
 private:
-    double C1_;
-    double C3_;
-    double C4_;
+    double C1_, C3_, C4_; // the coefficients of x, x³ and x⁴
 };
 
 // A coordinate as the drawing surface takes it, or nothing when single
@@ -45,6 +43,20 @@ std::optional<float> toSingle(double twips)
     return float(twips);
 }
 
+// Where the window plots the deflection at x: the displacement y (upward)
+// magnified 3000 times, 50 twips each, below the beam's lower edge; nothing
+// where single precision cannot hold a coordinate.
+std::optional<beam::PlotPoint> plotted(double x, double deflection)
+{
+    const double y = -deflection;
+    const double d = y * kMagnification;
+    const std::optional<float> X = toSingle(x * kTwipsPerUnit + kLeftEdge);
+    const std::optional<float> Y = toSingle(d * kScale + kBeamLine);
+    if (!X || !Y)
+        return std::nullopt;
+    return beam::PlotPoint{*X, *Y};
+}
+
 } // namespace
 
 beam::Curve uniformLoadCurve(double w)
@@ -52,24 +64,12 @@ beam::Curve uniformLoadCurve(double w)
     const ElasticCurve elastic(w);
     if (!elastic.finite())
         return {};
-
-    beam::Curve curve;
-    curve.reserve(1001);
-    for (double x = 0; x <= 10; x += 0.01) {
-        const double y = elastic.at(x);
-        const double d = y * kMagnification;
-        const std::optional<float> X = toSingle(x * kTwipsPerUnit + kLeftEdge);
-        const std::optional<float> Y = toSingle(d * kScale + kBeamLine);
-        if (!X || !Y)
-            return {};
-        curve.push_back({x, -y, {*X, *Y}});
-    }
-    return curve;
+    return beam::sampleAlong(ElasticCurve::L, elastic, plotted);
 }
 
 double uniformLoadDeflection(double w, double x)
 {
-    return -ElasticCurve(w).at(x);
+    return ElasticCurve(w)(x);
 }
 
 } // namespace uniform_load
