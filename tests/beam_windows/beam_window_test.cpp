@@ -9,6 +9,7 @@
 #include "beam_common/readout.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
+#include "tests/support/beam_window_rows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/client_area.h"
 #include "toolkit/drawing_surface.h"
@@ -156,39 +157,31 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void changesFillTheLegendThenRewriteItsLastLine_data() { windowRows(); }
+    void changesFillTheLegendThenRewriteItsLastLine_data() { test_support::beamWindowRows(); }
     void changesFillTheLegendThenRewriteItsLastLine();
-    void clearErasesCurvesAndLegendAndRestartsTheCount_data() { windowRows(); }
+    void clearErasesCurvesAndLegendAndRestartsTheCount_data() { test_support::beamWindowRows(); }
     void clearErasesCurvesAndLegendAndRestartsTheCount();
-    void plotButtonDrawsWithoutRecording_data() { windowRows(); }
+    void plotButtonDrawsWithoutRecording_data() { test_support::beamWindowRows(); }
     void plotButtonDrawsWithoutRecording();
-    void countOutlivesTheCloseBoxLegendAndCurvesDoNot_data() { windowRows(); }
+    void countOutlivesTheCloseBoxLegendAndCurvesDoNot_data() { test_support::beamWindowRows(); }
     void countOutlivesTheCloseBoxLegendAndCurvesDoNot();
-    void dragIsOneChangeAndItsCurveStaysWhileAway_data() { windowRows(); }
+    void dragIsOneChangeAndItsCurveStaysWhileAway_data() { test_support::beamWindowRows(); }
     void dragIsOneChangeAndItsCurveStaysWhileAway();
-    void listOfCurvesDrawsTheWindowsDotsAgain_data() { windowRows(); }
+    void listOfCurvesDrawsTheWindowsDotsAgain_data() { test_support::beamWindowRows(); }
     void listOfCurvesDrawsTheWindowsDotsAgain();
-    void deflectionTableKeepsTheLastSampleOfEachWholePosition_data() { windowRows(); }
+    void deflectionTableKeepsTheLastSampleOfEachWholePosition_data() { test_support::beamWindowRows(); }
     void deflectionTableKeepsTheLastSampleOfEachWholePosition();
-    void hoverReadsTheCurveUnderThePointer_data() { windowRows(); }
+    void hoverReadsTheCurveUnderThePointer_data() { test_support::beamWindowRows(); }
     void hoverReadsTheCurveUnderThePointer();
-    void legendAndDrawingDescribeTheirCurves_data() { windowRows(); }
+    void legendAndDrawingDescribeTheirCurves_data() { test_support::beamWindowRows(); }
     void legendAndDrawingDescribeTheirCurves();
 
 private:
-    static void windowRows();
     BeamForm& open();
 
     std::unique_ptr<toolkit::Program> program_;
     std::unique_ptr<shell::Windows> windows_;
 };
-
-void BeamWindowTest::windowRows()
-{
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i)
-        QTest::addRow("%s", shell::kBeamWindows[i].window.layout.name) << int(i);
-}
 
 void BeamWindowTest::init()
 {

@@ -9,6 +9,7 @@
 #include "beam_common/beam_form.h"
 #include "beam_common/window_output.h"
 #include "shell/window_list.h"
+#include "tests/support/beam_window_rows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/client_area.h"
 #include "toolkit/drawing_surface.h"
@@ -159,17 +160,17 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void pngEqualsTheWindow_data() { windowRows(); }
+    void pngEqualsTheWindow_data() { test_support::beamWindowRows(); }
     void pngEqualsTheWindow();
-    void svgShowsTheWindowWithOnePathPerCurve_data() { windowRows(); }
+    void svgShowsTheWindowWithOnePathPerCurve_data() { test_support::beamWindowRows(); }
     void svgShowsTheWindowWithOnePathPerCurve();
-    void csvHoldsTheModelsSamplesInTheLegendsOrder_data() { windowRows(); }
+    void csvHoldsTheModelsSamplesInTheLegendsOrder_data() { test_support::beamWindowRows(); }
     void csvHoldsTheModelsSamplesInTheLegendsOrder();
     void printsOnePageOfThePrintersSize_data();
     void printsOnePageOfThePrintersSize();
     void ctrlCCopiesThePictureUnlessATextBoxHasTheFocus_data();
     void ctrlCCopiesThePictureUnlessATextBoxHasTheFocus();
-    void rightClickOffersTheOutput_data() { windowRows(); }
+    void rightClickOffersTheOutput_data() { test_support::beamWindowRows(); }
     void rightClickOffersTheOutput();
     void unwritableFileIsNamedAndNothingIsLeft_data();
     void unwritableFileIsNamedAndNothingIsLeft();
@@ -179,7 +180,6 @@ private Q_SLOTS:
     void cancelledOrRefusedDialogWritesNothing();
 
 private:
-    static void windowRows();
     // The window of the row, with three changes and two curves of the plot
     // button, one before them and one after.
     BeamForm& openWithCurves();
@@ -201,13 +201,6 @@ void WindowOutputTest::initTestCase()
 {
     test_support::installLook();
     QVERIFY2(qApp->devicePixelRatio() == 2, "run with QT_SCALE_FACTOR=2");
-}
-
-void WindowOutputTest::windowRows()
-{
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i)
-        QTest::addRow("%s", shell::kBeamWindows[i].window.layout.name) << int(i);
 }
 
 void WindowOutputTest::init()

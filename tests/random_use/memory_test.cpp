@@ -10,6 +10,7 @@
 #include "beam_uniform_load/uniform_load_form.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
+#include "tests/support/beam_window_rows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/form_window.h"
 #include "toolkit/program.h"
@@ -140,9 +141,7 @@ beam::BeamForm& MemoryTest::beamWindow()
 
 void MemoryTest::openingAndClosingLeavesMemoryFlat_data()
 {
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i)
-        QTest::addRow("%s", shell::kBeamWindows[i].window.layout.name) << int(i);
+    test_support::beamWindowRows();
 }
 
 // The main window stays open, so closing the beam window does not end the

@@ -5,6 +5,7 @@
 #include "shell/banner.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
+#include "tests/support/beam_window_rows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/client_area.h"
 #include "toolkit/drawing_surface.h"
@@ -61,27 +62,26 @@ private Q_SLOTS:
     void cleanup();
 
     void startShowsOnlyTheMainWindow();
-    void menuEntryUnloadsTheMainWindowFirst_data() { windowRows(); }
+    void menuEntryUnloadsTheMainWindowFirst_data() { test_support::beamWindowRows(); }
     void menuEntryUnloadsTheMainWindowFirst();
-    void leaveKeepsTheBeamWindowOpenBehind_data() { windowRows(); }
+    void leaveKeepsTheBeamWindowOpenBehind_data() { test_support::beamWindowRows(); }
     void leaveKeepsTheBeamWindowOpenBehind();
-    void leaveWhileTheMainWindowIsOpenDoesNotRestartIt_data() { windowRows(); }
+    void leaveWhileTheMainWindowIsOpenDoesNotRestartIt_data() { test_support::beamWindowRows(); }
     void leaveWhileTheMainWindowIsOpenDoesNotRestartIt();
-    void choosingAnOpenBeamWindowBringsItBack_data() { windowRows(); }
+    void choosingAnOpenBeamWindowBringsItBack_data() { test_support::beamWindowRows(); }
     void choosingAnOpenBeamWindowBringsItBack();
     void everyBeamWindowCanBeOpenAtOnce();
-    void closingTheMainWindowLeavesBeamWindowsRunning_data() { windowRows(); }
+    void closingTheMainWindowLeavesBeamWindowsRunning_data() { test_support::beamWindowRows(); }
     void closingTheMainWindowLeavesBeamWindowsRunning();
-    void closingTheOnlyWindowEndsTheProgram_data() { windowRows(); }
+    void closingTheOnlyWindowEndsTheProgram_data() { test_support::beamWindowRows(); }
     void closingTheOnlyWindowEndsTheProgram();
     void endEndsWithBeamWindowsOpen();
     void bannerMovesAndInstructionBlinksOnTheTimer();
     void tickCounterKeepsItsParityAcrossAReturn();
-    void beamWindowsOpenWithEveryControlInView_data() { windowRows(); }
+    void beamWindowsOpenWithEveryControlInView_data() { test_support::beamWindowRows(); }
     void beamWindowsOpenWithEveryControlInView();
 
 private:
-    static void windowRows();
     // The beam window of this data row.
     beam::BeamForm& beamWindow();
     // Chooses the beam window of this data row from Form1's menu.
@@ -90,13 +90,6 @@ private:
     std::unique_ptr<Program> program_;
     std::unique_ptr<Windows> windows_;
 };
-
-void NavigationTest::windowRows()
-{
-    QTest::addColumn<int>("index");
-    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i)
-        QTest::addRow("%s", shell::kBeamWindows[i].window.layout.name) << int(i);
-}
 
 beam::BeamForm& NavigationTest::beamWindow()
 {
