@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "beam_common/curve_table.h"
 
-#include "beam_common/beam_form.h"
+#include "beam_common/beam_window.h"
 #include "beam_common/curve_list.h"
+#include "beam_common/readout.h"
 #include "toolkit/palette.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ QByteArray curveTable(const BeamWindow& window, const CurveList& curves)
 
     QByteArray table("\xEF\xBB\xBF");
     table += QString::fromUtf8("圖例,負荷,顏色,x,撓度（向下為正）\r\n").toUtf8();
-    const QByteArray plotButton = QString::fromUtf8("「%1」按鈕").arg(QString::fromUtf8(window.loadCase)).toUtf8();
+    const QByteArray plotButton = plotButtonName(window).toUtf8();
     for (const DrawnCurve& drawn : inLegendOrder) {
         const QByteArray curve = (drawn.legendLine == kPlotButton ? plotButton : number(drawn.legendLine + 1)) + ','
                                  + number(drawn.load) + ','

@@ -118,11 +118,16 @@ QString deflectionText(double deflection)
     return (deflection > 0 ? QStringLiteral("向下 ") : QStringLiteral("向上 ")) + significant(std::fabs(deflection));
 }
 
+QString plotButtonName(const BeamWindow& window)
+{
+    return QStringLiteral("「%1」按鈕").arg(QString::fromUtf8(window.loadCase));
+}
+
 QString curveTitle(const BeamWindow& window, const DrawnCurve& curve)
 {
     const QString value = QString::fromUtf8(window.loadValueName) + QLatin1Char(' ') + loadText(curve.load);
     if (curve.legendLine == kPlotButton)
-        return QStringLiteral("「%1」按鈕，%2").arg(QString::fromUtf8(window.loadCase), value);
+        return plotButtonName(window) + QStringLiteral("，") + value;
     return QStringLiteral("變換次數 %1，%2").arg(curve.legendLine + 1).arg(value);
 }
 

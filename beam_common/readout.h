@@ -38,6 +38,9 @@ QString significant(double value);
 // A deflection in words: 向下 1.406, 向上 0.05571, or 0.
 QString deflectionText(double deflection);
 
+// How the texts name the plot button: 「集中負荷」按鈕.
+QString plotButtonName(const BeamWindow& window);
+
 // Who drew a curve and its load value, as the legend shows them:
 // 變換次數 3，力量作用位置 7; for the plot button, 「集中負荷」按鈕，力量作用位置 7.
 QString curveTitle(const BeamWindow& window, const DrawnCurve& curve);
