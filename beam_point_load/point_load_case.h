@@ -1,33 +1,39 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "beam_common/curve.h"
+#include "beam_common/beam_window.h"
 
 #include <array>
-#include <cstdint>
 
+// The concentrated-load window's case: its beam under a force that the user
+// moves along it, where the window shows that beam, and the colours of its
+// changes.
 namespace point_load {
 
-inline constexpr std::int16_t kSpan = 20;
+inline constexpr double kSpan = 20;
+inline constexpr double kForce = 1500; // downward
+
+// The beam with the force at `position` (0 to 20).
+physics::LoadCase beamUnder(double position);
 
 // Where the curve meets the window, in client-area twips.
-inline constexpr std::int16_t kLeftEdge = 600; // X of x = 0: the beam drawing's left end
+inline constexpr double kLeftEdge = 600; // X of x = 0: the beam drawing's left end
 inline constexpr double kTwipsPerUnit = 318.25; // along the beam
-inline constexpr std::int16_t kBeamLine = 1560; // Y of no deflection, a pixel above the beam's lower edge
-inline constexpr std::int16_t kScale = 1000; // twips per unit of deflection, truncated to whole twips
+inline constexpr double kBeamLine = 1560; // Y of no deflection, a pixel above the beam's lower edge
+inline constexpr double kScale = 1000; // twips per unit of deflection, truncated to whole twips
 
 // Where the load symbol stands for the position n: Left = 515 + 318.75 · n, so
 // it moves half a twip per unit more than the curve does.
 inline constexpr double kSymbolLeft = 515;
 inline constexpr double kSymbolTwipsPerUnit = 318.75;
 
-// The deflection curve of the span-20 beam under the force of 1500 at
-// `position` (0 to 20): one sample per 0.01 from x = 0 while x <= 20, 2000 in
-// all.
-beam::Curve pointLoadCurve(double position);
-// The deflection at x of the same beam, by the same formula: downward
-// positive, in the span's length unit.
-double pointLoadDeflection(double position, double x);
+// The deflection at x, downward positive, plotted 1000 twips per unit,
+// truncated to whole twips below the beam line.
+std::optional<beam::PlotPoint> plotted(double x, double deflection);
+double alongBeam(double twips);
+float symbolLeft(int position);
+
+inline constexpr beam::WindowMapping kMapping{plotted, alongBeam, symbolLeft};
 
 // The colours of changes 1 to 21 since the last clear; from the 21st change
 // on, every change takes the last column and colour. Light red stands in for

@@ -6,15 +6,15 @@
 // seed and the action number; RANDOM_USE_TRACE=1 prints every action before it
 // is made, which finds the last one before a crash.
 #include "beam_common/beam_form.h"
+#include "beam_moment_load/moment_load_case.h"
 #include "beam_moment_load/moment_load_form.h"
 #include "beam_moment_load/moment_load_layout.h"
-#include "beam_moment_load/moment_load_model.h"
+#include "beam_point_load/point_load_case.h"
 #include "beam_point_load/point_load_form.h"
 #include "beam_point_load/point_load_layout.h"
-#include "beam_point_load/point_load_model.h"
+#include "beam_uniform_load/uniform_load_case.h"
 #include "beam_uniform_load/uniform_load_form.h"
 #include "beam_uniform_load/uniform_load_layout.h"
-#include "beam_uniform_load/uniform_load_model.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
 #include "tests/support/test_support.h"
