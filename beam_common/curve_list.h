@@ -27,13 +27,16 @@ struct DrawnCurve {
 };
 
 // The curves on a window since its last clear, in the order they were drawn.
-// A curve drawn again exactly over an earlier one (same legend line, or both
-// by the plot button, and the same load) covers it dot for dot, so it takes
-// the earlier one's place at the end of the list and keeps count of the
-// changes it covers: the list holds what the window shows, and stays small
-// however long the user goes on without a clear.
+// Up to kEveryCurve curves it keeps every one, each change with its own
+// number. From then on a curve drawn again exactly over an earlier one (same
+// legend line, or both by the plot button, and the same load) covers it dot
+// for dot, so it takes the earlier one's place at the end of the list and
+// keeps count of the changes it covers: the list holds what the window shows,
+// and stays small however long the user goes on without a clear.
 class CurveList {
 public:
+    static constexpr std::size_t kEveryCurve = 50;
+
     void add(DrawnCurve curve);
     void clear() { curves_.clear(); }
 

@@ -19,11 +19,22 @@ QString loadText(double load)
     return QString::number(load, 'g', 15);
 }
 
+QString loadValue(const BeamWindow& window, const DrawnCurve& curve)
+{
+    return QString::fromUtf8(window.loadValueName) + QLatin1Char(' ') + loadText(curve.load);
+}
+
+// x to the read-outs' three decimals, and never -0.
+double shownX(double x)
+{
+    return std::round(x * 1000) / 1000 + 0.0;
+}
+
 } // namespace
 
 QString xText(double x)
 {
-    return QString::number(x, 'f', 3);
+    return QString::number(shownX(x), 'f', 3);
 }
 
 QString significant(double value)
@@ -67,15 +78,6 @@ QString curveName(const BeamWindow& window, const DrawnCurve& curve)
     return name + QStringLiteral("）");
 }
 
-namespace {
-
-QString loadValue(const BeamWindow& window, const DrawnCurve& curve)
-{
-    return QString::fromUtf8(window.loadValueName) + QLatin1Char(' ') + loadText(curve.load);
-}
-
-} // namespace
-
 QString curveTitle(const BeamWindow& window, const DrawnCurve& curve)
 {
     return curveName(window, curve) + QStringLiteral("，") + loadValue(window, curve);
@@ -104,7 +106,7 @@ QString legendNote(const BeamWindow& window, const DrawnCurve& curve)
 QString pointReadout(const BeamWindow& window, const CurveList& curves, QPointF pointer, double reach)
 {
     // x as shown, to three decimals; the deflection is read at that x.
-    const double x = std::round(window.mapping.alongBeam(pointer.x()) * 1000) / 1000;
+    const double x = shownX(window.mapping.alongBeam(pointer.x()));
     if (!(x >= 0 && x <= window.span()))
         return {};
     QString text = QStringLiteral("x = ") + xText(x);

@@ -225,6 +225,8 @@ void ReadoutTest::pointReadouts_data()
     QTest::newRow("no curve near") << QList{atTen} << QPointF(3782.5, 3000) << "x = 10.000";
     QTest::newRow("on the beam line at the support")
         << QList{atTen} << QPointF(600, 1560) << "x = 0.000\n變換次數 1，力量作用位置 10：撓度 0";
+    QTest::newRow("a hair left of the left support reads as on it")
+        << QList{atTen} << QPointF(599.9, 1560) << "x = 0.000\n變換次數 1，力量作用位置 10：撓度 0";
     QTest::newRow("left of the left support") << QList{atTen} << QPointF(560, 1560) << "";
     QTest::newRow("right of the right support") << QList{atTen} << QPointF(7000, 1560) << "";
     QTest::newRow("no curves") << QList<DrawnCurve>{} << QPointF(3782.5, 4060) << "x = 10.000";

@@ -397,7 +397,7 @@ void BeamWindowTest::dragIsOneChangeAndItsCurveStaysWhileAway()
 // The list of curves is what the window shows: drawn again in its order, from
 // the window's curve alone, it gives the window's dots exactly. That
 // holds when a change or the plot button draws a curve over an identical one,
-// which the list keeps once.
+// which a full list keeps once.
 void BeamWindowTest::listOfCurvesDrawsTheWindowsDotsAgain()
 {
     BeamForm& form = open();
@@ -408,12 +408,15 @@ void BeamWindowTest::listOfCurvesDrawsTheWindowsDotsAgain()
         if (k % 3 == 0)
             QTest::mouseClick(&c.Command1, Qt::LeftButton);
     }
-    // Back and forth on the last line: the same curves again.
-    for (int k = 0; k < 6; ++k)
-        test_support::clickLeftArrow(c.HScroll1);
-    for (int k = 0; k < 6; ++k)
-        test_support::clickRightArrow(c.HScroll1);
-    QVERIFY(form.curves().size() < std::size_t(form.changeCount().value()));
+    // Back and forth on the last line: the same curves again, past the
+    // curves the list keeps whole.
+    for (int round = 0; round < 5; ++round) {
+        for (int k = 0; k < 6; ++k)
+            test_support::clickLeftArrow(c.HScroll1);
+        for (int k = 0; k < 6; ++k)
+            test_support::clickRightArrow(c.HScroll1);
+    }
+    QCOMPARE(form.curves().size(), beam::CurveList::kEveryCurve);
 
     const QImage& shown = form.surface().layer().image();
     toolkit::PointLayer redrawn;
@@ -621,22 +624,30 @@ void BeamWindowTest::changesPastTheLegendKeepTheirOwnNumbers()
         expected << name(k) + QStringLiteral("：%1 %2").arg(valueName).arg(valueOf(k));
     QCOMPARE(headings(), expected);
 
-    // Back to the value of the change before last: the same curve on the same
-    // line, which takes that change's place.
+    // Back to the value of the change before last: the same curve again, and
+    // still a curve of its own while the list is short.
     test_support::dragThumbTo(c.HScroll1, valueOf(changes - 1));
-    QCOMPARE(form.curves().size(), std::size_t(changes));
-    const DrawnCurve& again = *(form.curves().end() - 1);
-    QCOMPARE(again.change, changes + 1);
-    QCOMPARE(again.redrawn, 1);
-    QCOMPARE(again.firstRedrawn, changes - 1);
-    expected.removeAt(changes - 2);
+    expected << name(changes + 1) + QStringLiteral("：%1 %2").arg(valueName).arg(valueOf(changes - 1));
+    QCOMPARE(headings(), expected);
+
+    // Once the list holds every curve it keeps whole, a change that draws an
+    // earlier change's curve again takes its place, and says so.
+    for (int k = changes + 2; k <= int(beam::CurveList::kEveryCurve); ++k) {
+        test_support::dragThumbTo(c.HScroll1, valueOf(k));
+        expected << name(k) + QStringLiteral("：%1 %2").arg(valueName).arg(valueOf(k));
+    }
+    const int next = int(beam::CurveList::kEveryCurve) + 1;
+    QVERIFY(valueOf(lines) != c.HScroll1.value());
+    test_support::dragThumbTo(c.HScroll1, valueOf(lines)); // the first change on the last line
+    QCOMPARE(form.curves().size(), beam::CurveList::kEveryCurve);
+    expected.removeAt(lines - 1);
     expected << QStringLiteral("變換次數 %1（圖例第 %2 %3；與變換次數 %4 的曲線相同）：%5 %6")
-                    .arg(changes + 1)
+                    .arg(next)
                     .arg(lines)
                     .arg(word)
-                    .arg(changes - 1)
+                    .arg(lines)
                     .arg(valueName)
-                    .arg(valueOf(changes - 1));
+                    .arg(valueOf(lines));
     QCOMPARE(headings(), expected);
 }
 
