@@ -7,13 +7,10 @@ namespace beam {
 
 Curve sampleCurve(const physics::LoadCase& beam, const WindowMapping& mapping)
 {
-    // The load case is chosen once per curve, not once per sample.
-    return std::visit(
-        [&mapping](const auto& load) {
-            return sampleAlong(
-                load.span, [&load](double x) { return load.deflection(x); }, mapping.plot);
-        },
-        beam);
+    // The load case is chosen, and its coefficients worked out, once per
+    // curve, not once per sample.
+    return std::visit([&mapping](const auto& load) { return sampleAlong(load.span, load.elastic(), mapping.plot); },
+                      beam);
 }
 
 } // namespace beam
