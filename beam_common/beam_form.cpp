@@ -51,7 +51,7 @@ BeamControls::BeamControls(const toolkit::ControlSet& controls, const BeamWindow
     , Command1(controls.get<QPushButton>("Command1"))
     , Command2(controls.get<QPushButton>("Command2"))
     , Command3(controls.get<QPushButton>("Command3"))
-    , OLE1(window.symbol ? &controls.get<toolkit::PictureBox>("OLE1") : nullptr)
+    , OLE1(window.mapping.symbolLeft != nullptr ? &controls.get<toolkit::PictureBox>("OLE1") : nullptr)
     , legend(controls, window.legendLines)
 {
 }
@@ -169,8 +169,8 @@ void BeamForm::showLoadValue()
 {
     BeamControls& c = controls();
     c.Text1.setText(wholeNumberText(c.HScroll1.value()));
-    if (window_.symbol)
-        c.OLE1->setLeftTwips(float(window_.symbol->left + window_.symbol->twipsPerUnit * c.Text1.text().toInt()));
+    if (window_.mapping.symbolLeft != nullptr)
+        c.OLE1->setLeftTwips(window_.mapping.symbolLeft(c.Text1.text().toInt()));
 }
 
 void BeamForm::plot(double load)
@@ -182,12 +182,13 @@ void BeamForm::recordChange(double load)
 {
     BeamControls& c = controls();
     const ChangeStep step = ChangeCount.select(window_.changeColours);
-    const DrawnCurve drawn{step.line, step.colour, load};
+    ChangeCount.advance();
+    // The curve keeps the change's own number, which goes on past the legend.
+    const DrawnCurve drawn{step.line, step.colour, load, ChangeCount.value()};
     drawCurve(drawn);
     // The line shows the same three values for every point of the curve, so
     // it is written once.
     c.legend.fill(step, wholeNumberText(c.HScroll1.value()), legendNote(window_, drawn));
-    ChangeCount.advance();
 }
 
 // Plots one curve dot by dot and keeps it in the list of curves. A load too

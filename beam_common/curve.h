@@ -28,6 +28,11 @@ struct CurveSample {
 // too large to plot.
 using Curve = std::vector<CurveSample>;
 
+// Every curve is sampled this far apart along the beam, and the export writes
+// its x to as many decimals.
+inline constexpr double kSampleStep = 0.01;
+inline constexpr int kSampleDecimals = 2;
+
 // The samples of a curve along a beam of `span`: x = 0, 0.01, 0.02, ... while
 // x <= span, by repeated addition, not i * 0.01, so that the accumulated
 // rounding decides the last sample (19.990000000000325 on a span of 20, and
@@ -39,7 +44,7 @@ Curve sampleAlong(double span, const Deflection& deflection, const Plot& plot)
 {
     Curve curve;
     curve.reserve(std::size_t(span * 100) + 1);
-    for (double x = 0; x <= span; x += 0.01) {
+    for (double x = 0; x <= span; x += kSampleStep) {
         const double y = deflection(x);
         const std::optional<PlotPoint> point = plot(x, y);
         if (!point)
@@ -48,15 +53,5 @@ Curve sampleAlong(double span, const Deflection& deflection, const Plot& plot)
     }
     return curve;
 }
-
-// A window's deflection curve for one load value (a position or a size). It is
-// pure: the same load gives the same samples, so a window keeps only the load
-// of each curve it has drawn and computes the samples again when needed.
-using CurveFunction = Curve (*)(double load);
-
-// The deflection of a window's beam under one load at any x along it, by the
-// formula its curve function samples: downward positive, in the span's
-// length unit.
-using DeflectionFunction = double (*)(double load, double x);
 
 } // namespace beam

@@ -4,43 +4,52 @@
 #include "beam_common/beam_window.h"
 #include "beam_common/curve_list.h"
 #include "beam_common/readout.h"
-#include "toolkit/palette.h"
 
-#include <algorithm>
 #include <charconv>
-#include <limits>
+#include <cmath>
 #include <vector>
 
 namespace beam {
 
 namespace {
 
-// The shortest text that reads back as the same double.
+// The shortest text that reads back as the same double; zero is 0, whatever
+// its sign.
 QByteArray number(double value)
 {
     char text[32];
-    const auto end = std::to_chars(std::begin(text), std::end(text), value).ptr;
+    const auto end = std::to_chars(std::begin(text), std::end(text), value == 0 ? 0.0 : value).ptr;
     return {text, end - std::begin(text)};
+}
+
+// x as the sampling step writes it: the additions' rounding left out.
+double roundedToStep(double x)
+{
+    const double scale = std::pow(10.0, kSampleDecimals);
+    return std::round(x * scale) / scale;
 }
 
 } // namespace
 
 QByteArray curveTable(const BeamWindow& window, const CurveList& curves)
 {
-    std::vector<DrawnCurve> inLegendOrder(curves.begin(), curves.end());
-    std::ranges::stable_sort(inLegendOrder, {}, [](const DrawnCurve& curve) {
-        return curve.legendLine == kPlotButton ? std::numeric_limits<int>::max() : curve.legendLine;
-    });
-
     QByteArray table("\xEF\xBB\xBF");
-    table += QString::fromUtf8("圖例,負荷,顏色,x,撓度（向下為正）\r\n").toUtf8();
-    const QByteArray plotButton = plotButtonName(window).toUtf8();
-    for (const DrawnCurve& drawn : inLegendOrder) {
-        const QByteArray curve = (drawn.legendLine == kPlotButton ? plotButton : number(drawn.legendLine + 1)) + ','
-                                 + number(drawn.load) + ','
-                                 + toolkit::toQColor(toolkit::QBColor(drawn.colour)).name().toLatin1() + ',';
-        for (const CurveSample& sample : window.curve(drawn.load))
-            table += curve + number(sample.x) + ',' + number(sample.deflection) + "\r\n";
+    // The headings hold no comma of their own (the texts use the full-width
+    // one), so they need no quotes.
+    table += QString::fromUtf8("x（各曲線欄為該處的撓度，向下為正）").toUtf8();
+    std::vector<Curve> columns;
+    for (const DrawnCurve& drawn : curves) {
+        table += ',' + curveHeading(window, drawn).toUtf8();
+        columns.push_back(window.curve(drawn.load));
+    }
+    table += "\r\n";
+    // Every curve of a window is sampled at the same x.
+    const std::size_t rows = columns.empty() ? 0 : columns.front().size();
+    for (std::size_t row = 0; row < rows; ++row) {
+        table += number(roundedToStep(columns.front()[row].x));
+        for (const Curve& column : columns)
+            table += ',' + number(column[row].deflection);
+        table += "\r\n";
     }
     return table;
 }

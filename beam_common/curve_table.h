@@ -9,13 +9,14 @@ class CurveList;
 struct BeamWindow;
 
 // The curves on a beam window as a CSV table for a spreadsheet, in UTF-8 with
-// a byte order mark (without it spreadsheets misread the Chinese headers). A
-// header line, then one block of lines per curve, in the legend's order (line
-// 1 first, the plot button's curves after the legend's), each in the order
-// drawn. Every line of a block repeats its curve's legend number (or the plot
-// button's caption), load and colour (#rrggbb), then gives one sample: x and
-// the deflection, downward positive, both in the span's length unit. Numbers
-// are written in full: read back, they are the same doubles.
+// a byte order mark (without it spreadsheets misread the Chinese headers):
+// one column x, then one column per curve in the order drawn, so that a chart
+// of several curves is one selection. The header line names each curve as the
+// read-outs do, with its change number and load value (變換次數 3：力量作用位置
+// 3, or 「集中負荷」按鈕：力量作用位置 3). x is rounded to the sampling step's
+// decimals (0.06, 19.99); each deflection is the window's sample at that x,
+// downward positive, in the shortest text that reads back as the same double,
+// and never -0.
 QByteArray curveTable(const BeamWindow& window, const CurveList& curves);
 
 } // namespace beam

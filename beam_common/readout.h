@@ -11,26 +11,12 @@
 
 // The numbers a beam window reads off its curves: for the point under the
 // pointer, for each legend line, and for a screen reader. They come from the
-// window's list of curves and its deflection function, never from pixels.
+// window's list of curves and its beam's physics, never from pixels.
 namespace beam {
 
-// A deflection and where along the beam it occurs.
-struct Extreme {
-    double x;
-    double deflection; // downward positive
-};
-
-// The greatest deflection downward and the greatest upward of a beam under
-// one load; each is empty where the beam does not bend that way.
-struct Extremes {
-    std::optional<Extreme> down;
-    std::optional<Extreme> up;
-};
-
-// Found by a search on the deflection function: a grid over the span, then a
-// golden-section search around the grid's best points, to far below the four
-// significant digits the read-outs show.
-Extremes findExtremes(DeflectionFunction deflection, double load, double span);
+// A place along the beam, as every read-out writes it: three decimals,
+// 10.000, 8.584, 0.583.
+QString xText(double x);
 
 // A number to four significant digits, trailing zeros kept: 2.500, 0.05571.
 QString significant(double value);
@@ -41,16 +27,26 @@ QString deflectionText(double deflection);
 // How the texts name the plot button: 「集中負荷」按鈕.
 QString plotButtonName(const BeamWindow& window);
 
-// Who drew a curve and its load value, as the legend shows them:
+// Who drew a curve: 變換次數 3, or 「集中負荷」按鈕. Past a full legend the
+// change keeps its own number and names the legend line that shows it,
+// 變換次數 25（圖例第 21 欄）, and a curve that took the place of the same
+// curve drawn by earlier changes says so: 變換次數 25（圖例第 21 欄；與變換次數 22
+// 的曲線相同）.
+QString curveName(const BeamWindow& window, const DrawnCurve& curve);
+
+// Who drew a curve and its load value, as the read-outs say them:
 // 變換次數 3，力量作用位置 7; for the plot button, 「集中負荷」按鈕，力量作用位置 7.
 QString curveTitle(const BeamWindow& window, const DrawnCurve& curve);
+
+// The same as a column heading: 變換次數 3：力量作用位置 7.
+QString curveHeading(const BeamWindow& window, const DrawnCurve& curve);
 
 // The note of a legend line: its curve's title and greatest deflection, with
 // where it occurs; both directions where the beam bends both ways.
 QString legendNote(const BeamWindow& window, const DrawnCurve& curve);
 
 // The read-out for the pointer at `pointer` (client-area twips): x along the
-// beam, and the curve nearest to the pointer within `reach` twips with its
+// beam by the window's mapping, and the curve nearest to the pointer within `reach` twips with its
 // deflection at x and how many more curves are that near. Empty outside the
 // supports.
 QString pointReadout(const BeamWindow& window, const CurveList& curves, QPointF pointer, double reach);

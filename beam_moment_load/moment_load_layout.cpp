@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "beam_moment_load/moment_load_layout.h"
 
-#include "beam_moment_load/moment_load_model.h"
+#include "beam_moment_load/moment_load_case.h"
 
 using namespace toolkit;
 
@@ -147,16 +147,13 @@ const Window kMomentLoadLayout{
 constinit const beam::BeamWindow kMomentLoadWindow{
     .layout = kMomentLoadLayout,
     .loadCase = "彎矩負荷",
-    .curve = moment_load::momentLoadCurve,
-    .deflection = moment_load::momentLoadDeflection,
-    .span = moment_load::kSpan,
-    .beamLeft = moment_load::kLeftEdge,
-    .twipsPerUnit = moment_load::kTwipsPerUnit,
+    .beamUnder = moment_load::beamUnder,
+    .mapping = moment_load::kMapping,
     .loadValueName = "彎矩作用位置",
+    .legendLineWord = "列",
     .changeColours = moment_load::kChangeColours,
     .legendLines = kLegendRows,
     .plotColour = 10, // light green
     .keepsDeflectionTable = true,
-    .symbol = beam::SymbolPlacement{moment_load::kSymbolLeft, moment_load::kSymbolTwipsPerUnit},
     .magnitude = "3000 KN-m",
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "beam_point_load/point_load_layout.h"
 
-#include "beam_point_load/point_load_model.h"
+#include "beam_point_load/point_load_case.h"
 
 using namespace toolkit;
 
@@ -237,16 +237,13 @@ const Window kPointLoadLayout{
 constinit const beam::BeamWindow kPointLoadWindow{
     .layout = kPointLoadLayout,
     .loadCase = "集中負荷",
-    .curve = point_load::pointLoadCurve,
-    .deflection = point_load::pointLoadDeflection,
-    .span = point_load::kSpan,
-    .beamLeft = point_load::kLeftEdge,
-    .twipsPerUnit = point_load::kTwipsPerUnit,
+    .beamUnder = point_load::beamUnder,
+    .mapping = point_load::kMapping,
     .loadValueName = "力量作用位置",
+    .legendLineWord = "欄",
     .changeColours = point_load::kChangeColours,
     .legendLines = kLegendColumns,
     .plotColour = 11, // light cyan
     .keepsDeflectionTable = true,
-    .symbol = beam::SymbolPlacement{point_load::kSymbolLeft, point_load::kSymbolTwipsPerUnit},
     .magnitude = "1500 kg",
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "beam_uniform_load/uniform_load_layout.h"
 
-#include "beam_uniform_load/uniform_load_model.h"
+#include "beam_uniform_load/uniform_load_case.h"
 
 using namespace toolkit;
 
@@ -203,12 +203,10 @@ const Window kUniformLoadLayout{
 constinit const beam::BeamWindow kUniformLoadWindow{
     .layout = kUniformLoadLayout,
     .loadCase = "均佈負荷",
-    .curve = uniform_load::uniformLoadCurve,
-    .deflection = uniform_load::uniformLoadDeflection,
-    .span = uniform_load::kSpan,
-    .beamLeft = uniform_load::kLeftEdge,
-    .twipsPerUnit = uniform_load::kTwipsPerUnit,
+    .beamUnder = uniform_load::beamUnder,
+    .mapping = uniform_load::kMapping,
     .loadValueName = "均佈負荷大小",
+    .legendLineWord = "列",
     .changeColours = uniform_load::kChangeColours,
     .legendLines = kLegendRows,
     .plotColour = 10, // light green

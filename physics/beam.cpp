@@ -51,16 +51,26 @@ double PointLoad::slope(double x) const
            / flexuralRigidity;
 }
 
-double PointLoad::deflection(double x) const
+PointLoad::Elastic PointLoad::elastic() const
 {
-    // Term by term, in the order the program has always added them.
+    // Term by term, in the order the program has always worked them out.
     const double b = span - position;
     const double EI = flexuralRigidity;
-    const double c3 = (b * force) / ((6 * span) * EI);
-    const double cp = force / (6 * EI);
-    const double c1 = (force * std::pow(b, 3) - (b * force) * std::pow(span, 2)) / ((6 * span) * EI);
+    return {.position = position,
+            .c3 = (b * force) / ((6 * span) * EI),
+            .cp = force / (6 * EI),
+            .c1 = (force * std::pow(b, 3) - (b * force) * std::pow(span, 2)) / ((6 * span) * EI)};
+}
+
+double PointLoad::Elastic::operator()(double x) const
+{
     const double k = pastTheLoad(x, position) ? cp : 0;
     return ((-c3) * std::pow(x, 3) + k * std::pow(x - position, 3)) - c1 * x;
+}
+
+double PointLoad::deflection(double x) const
+{
+    return elastic()(x);
 }
 
 // A load w over the whole span: M = (wL/2)·x − wx²/2, and
@@ -86,15 +96,24 @@ double UniformLoad::slope(double x) const
     return intensity * (std::pow(span, 3) - 6 * span * x * x + 4 * std::pow(x, 3)) / (24 * flexuralRigidity);
 }
 
+UniformLoad::Elastic UniformLoad::elastic() const
+{
+    // Term by term, in the order the program has always worked them out.
+    const double EI = flexuralRigidity;
+    return {.C1 = -((std::pow(span, 3) * intensity) / (24 * EI)),
+            .C3 = (span * (intensity + intensity)) / (24 * EI),
+            .C4 = (-intensity) / (24 * EI)};
+}
+
+double UniformLoad::Elastic::operator()(double x) const
+{
+    // The upward displacement C1·x + C3·x³ + C4·x⁴, turned downward.
+    return -((C1 * x + C3 * std::pow(x, 3)) + C4 * std::pow(x, 4));
+}
+
 double UniformLoad::deflection(double x) const
 {
-    // The upward displacement C1·x + C3·x³ + C4·x⁴, term by term in the order
-    // the program has always added them, turned downward.
-    const double EI = flexuralRigidity;
-    const double C1 = -((std::pow(span, 3) * intensity) / (24 * EI));
-    const double C3 = (span * (intensity + intensity)) / (24 * EI);
-    const double C4 = (-intensity) / (24 * EI);
-    return -((C1 * x + C3 * std::pow(x, 3)) + C4 * std::pow(x, 4));
+    return elastic()(x);
 }
 
 // A counter-clockwise couple C at a: M = (C/L)·x − C<x − a>⁰, and
@@ -122,15 +141,25 @@ double CoupleLoad::slope(double x) const
            / flexuralRigidity;
 }
 
-double CoupleLoad::deflection(double x) const
+CoupleLoad::Elastic CoupleLoad::elastic() const
 {
-    // Term by term, in the order the program has always added them.
+    // Term by term, in the order the program has always worked them out.
     const double EI = flexuralRigidity;
-    const double c3 = couple / (EI * (span * 6));
-    const double c2 = couple / (EI * 2);
-    const double c1 = (3 * couple * std::pow(span - position, 2) - couple * std::pow(span, 2)) / (EI * (span * 6));
+    return {.position = position,
+            .c3 = couple / (EI * (span * 6)),
+            .c2 = couple / (EI * 2),
+            .c1 = (3 * couple * std::pow(span - position, 2) - couple * std::pow(span, 2)) / (EI * (span * 6))};
+}
+
+double CoupleLoad::Elastic::operator()(double x) const
+{
     const double k = pastTheLoad(x, position) ? c2 : 0;
     return ((-c3) * std::pow(x, 3) + k * std::pow(x - position, 2)) - c1 * x;
+}
+
+double CoupleLoad::deflection(double x) const
+{
+    return elastic()(x);
 }
 
 double span(const LoadCase& beam)

@@ -44,6 +44,13 @@ struct PointLoad {
     double moment(double x) const;
     double slope(double x) const;
     double deflection(double x) const;
+
+    // The deflection with its coefficients worked out once, for many x.
+    struct Elastic {
+        double position, c3, cp, c1; // the coefficients of x³, <x − a>³ and x, over EI
+        double operator()(double x) const;
+    };
+    Elastic elastic() const;
 };
 
 // A load of `intensity` per unit of length over the whole span.
@@ -57,6 +64,13 @@ struct UniformLoad {
     double moment(double x) const;
     double slope(double x) const;
     double deflection(double x) const;
+
+    // The deflection with its coefficients worked out once, for many x.
+    struct Elastic {
+        double C1, C3, C4; // of the upward displacement's x, x³ and x⁴, over EI
+        double operator()(double x) const;
+    };
+    Elastic elastic() const;
 };
 
 // A concentrated couple at `position` from the left support.
@@ -71,6 +85,13 @@ struct CoupleLoad {
     double moment(double x) const;
     double slope(double x) const;
     double deflection(double x) const;
+
+    // The deflection with its coefficients worked out once, for many x.
+    struct Elastic {
+        double position, c3, c2, c1; // the coefficients of x³, <x − a>² and x, over EI
+        double operator()(double x) const;
+    };
+    Elastic elastic() const;
 };
 
 // One beam of the program under its load.

@@ -4,11 +4,8 @@
 // significant digits, and the texts of the read-outs.
 #include "beam_common/readout.h"
 #include "beam_moment_load/moment_load_layout.h"
-#include "beam_moment_load/moment_load_model.h"
 #include "beam_point_load/point_load_layout.h"
-#include "beam_point_load/point_load_model.h"
 #include "beam_uniform_load/uniform_load_layout.h"
-#include "beam_uniform_load/uniform_load_model.h"
 
 #include <QTest>
 
@@ -17,6 +14,8 @@
 #include <limits>
 
 using namespace beam;
+using physics::Extreme;
+using physics::Extremes;
 
 Q_DECLARE_METATYPE(const BeamWindow*)
 
@@ -74,6 +73,8 @@ private Q_SLOTS:
     void pointReadouts_data();
     void pointReadouts();
     void curvesForAScreenReader();
+    void mappingRoundTrip_data();
+    void mappingRoundTrip();
 };
 
 void ReadoutTest::greatestDeflectionsFollowBeamTheory_data()
@@ -120,7 +121,7 @@ void ReadoutTest::greatestDeflectionsFollowBeamTheory()
     QFETCH(double, upX);
     QFETCH(double, up);
 
-    const Extremes found = findExtremes(window->deflection, load, window->span);
+    const Extremes found = physics::deflectionExtremes(window->beamUnder(load));
     const auto check = [](const std::optional<Extreme>& extreme, double x, double deflection) {
         if (std::isnan(deflection))
             return !extreme.has_value();
@@ -162,18 +163,33 @@ void ReadoutTest::legendNotes_data()
     QTest::addColumn<DrawnCurve>("curve");
     QTest::addColumn<QString>("note");
 
-    QTest::newRow("force at mid-span") << &kPointLoadWindow << DrawnCurve{2, 3, 10}
-                                       << "變換次數 3，力量作用位置 10\n最大撓度：向下 2.500，在 x = 10.00";
-    QTest::newRow("force on a support") << &kPointLoadWindow << DrawnCurve{0, 1, 0}
+    QTest::newRow("force at mid-span") << &kPointLoadWindow << DrawnCurve{2, 3, 10, 3}
+                                       << "變換次數 3，力量作用位置 10\n最大撓度：向下 2.500，在 x = 10.000";
+    QTest::newRow("force on a support") << &kPointLoadWindow << DrawnCurve{0, 1, 0, 1}
                                         << "變換次數 1，力量作用位置 0\n最大撓度：0，梁沒有彎曲";
-    QTest::newRow("uniform load, last line") << &kUniformLoadWindow << DrawnCurve{9, 10, 8}
+    QTest::newRow("uniform load, last line") << &kUniformLoadWindow << DrawnCurve{9, 10, 8, 10}
                                              << "變換次數 10，均佈負荷大小 8\n最大撓度：向下 0.01042，在 x = 5.000";
     QTest::newRow("couple at the left support bends the beam up only")
-        << &kMomentLoadWindow << DrawnCurve{0, 9, 0}
+        << &kMomentLoadWindow << DrawnCurve{0, 9, 0, 1}
         << "變換次數 1，彎矩作用位置 0\n最大撓度：向上 0.09430，在 x = 2.959";
     QTest::newRow("couple inside the span bends it both ways")
-        << &kMomentLoadWindow << DrawnCurve{3, 12, 3}
-        << "變換次數 4，彎矩作用位置 3\n最大向上撓度：0.02837，在 x = 4.292\n最大向下撓度：0.0002749，在 x = 0.5774";
+        << &kMomentLoadWindow << DrawnCurve{3, 12, 3, 4}
+        << "變換次數 4，彎矩作用位置 3\n最大向上撓度：0.02837，在 x = 4.292\n最大向下撓度：0.0002749，在 x = 0.577";
+    // Past a full legend each change keeps its own number and names its line.
+    QTest::newRow("change 25 on the point window's last column")
+        << &kPointLoadWindow << DrawnCurve{20, 5, 10, 25}
+        << "變換次數 25（圖例第 21 欄），力量作用位置 10\n最大撓度：向下 2.500，在 x = 10.000";
+    QTest::newRow("change 9 on the moment window's last row")
+        << &kMomentLoadWindow << DrawnCurve{6, 1, 7, 9}
+        << "變換次數 9（圖例第 7 列），彎矩作用位置 7\n最大撓度：向下 0.09430，在 x = 4.041";
+    QTest::newRow("a change that drew one earlier change's curve again")
+        << &kUniformLoadWindow << DrawnCurve{9, 10, 8, 14, 1, 12}
+        << "變換次數 14（圖例第 10 列；與變換次數 12 的曲線相同），均佈負荷大小 8\n最大撓度：向下 0.01042，在 x = "
+           "5.000";
+    QTest::newRow("a change that drew several earlier changes' curve again")
+        << &kUniformLoadWindow << DrawnCurve{9, 10, 8, 30, 4, 11}
+        << "變換次數 30（圖例第 10 列；與變換次數 11 等 4 次變換的曲線相同），均佈負荷大小 8\n"
+           "最大撓度：向下 0.01042，在 x = 5.000";
 }
 
 void ReadoutTest::legendNotes()
@@ -192,26 +208,28 @@ void ReadoutTest::pointReadouts_data()
 
     // Force at 10: the curve's lowest point lies at (3782.5, 4059) twips,
     // x = 10; at 9 its point under x = 10 lies at Y 4023.
-    const DrawnCurve atTen{0, 1, 10};
-    const DrawnCurve atNine{1, 2, 9};
+    const DrawnCurve atTen{0, 1, 10, 1};
+    const DrawnCurve atNine{1, 2, 9, 2};
     const DrawnCurve plotted{kPlotButton, 11, 9};
     QTest::newRow("on a curve") << QList{atTen} << QPointF(3782.5, 4060)
-                                << "x = 10.00\n變換次數 1，力量作用位置 10：撓度 向下 2.500";
+                                << "x = 10.000\n變換次數 1，力量作用位置 10：撓度 向下 2.500";
     QTest::newRow("between two curves, nearer the lower")
         << QList{atTen, atNine} << QPointF(3782.5, 4050)
-        << "x = 10.00\n變換次數 1，力量作用位置 10：撓度 向下 2.500\n附近另有 1 條曲線";
+        << "x = 10.000\n變換次數 1，力量作用位置 10：撓度 向下 2.500\n附近另有 1 條曲線";
     QTest::newRow("between two curves, nearer the upper")
         << QList{atTen, atNine} << QPointF(3782.5, 4025)
-        << "x = 10.00\n變換次數 2，力量作用位置 9：撓度 向下 2.464\n附近另有 1 條曲線";
+        << "x = 10.000\n變換次數 2，力量作用位置 9：撓度 向下 2.464\n附近另有 1 條曲線";
     QTest::newRow("the plot button's curve over a change's")
         << QList{atNine, plotted} << QPointF(3782.5, 4020)
-        << "x = 10.00\n「集中負荷」按鈕，力量作用位置 9：撓度 向下 2.464\n附近另有 1 條曲線";
-    QTest::newRow("no curve near") << QList{atTen} << QPointF(3782.5, 3000) << "x = 10.00";
+        << "x = 10.000\n「集中負荷」按鈕，力量作用位置 9：撓度 向下 2.464\n附近另有 1 條曲線";
+    QTest::newRow("no curve near") << QList{atTen} << QPointF(3782.5, 3000) << "x = 10.000";
     QTest::newRow("on the beam line at the support")
-        << QList{atTen} << QPointF(600, 1560) << "x = 0.00\n變換次數 1，力量作用位置 10：撓度 0";
+        << QList{atTen} << QPointF(600, 1560) << "x = 0.000\n變換次數 1，力量作用位置 10：撓度 0";
+    QTest::newRow("a hair left of the left support reads as on it")
+        << QList{atTen} << QPointF(599.9, 1560) << "x = 0.000\n變換次數 1，力量作用位置 10：撓度 0";
     QTest::newRow("left of the left support") << QList{atTen} << QPointF(560, 1560) << "";
     QTest::newRow("right of the right support") << QList{atTen} << QPointF(7000, 1560) << "";
-    QTest::newRow("no curves") << QList<DrawnCurve>{} << QPointF(3782.5, 4060) << "x = 10.00";
+    QTest::newRow("no curves") << QList<DrawnCurve>{} << QPointF(3782.5, 4060) << "x = 10.000";
 }
 
 // On the concentrated-load window: x as shown, the deflection read at that x.
@@ -230,10 +248,45 @@ void ReadoutTest::curvesForAScreenReader()
 {
     CurveList list;
     QCOMPARE(curvesDescription(kMomentLoadWindow, list), QStringLiteral("沒有曲線"));
-    list.add({0, 9, 2});
+    list.add({0, 9, 2, 1});
     list.add({kPlotButton, 10, 2});
     QCOMPARE(curvesDescription(kMomentLoadWindow, list),
              QStringLiteral("2 條曲線：變換次數 1，彎矩作用位置 2；「彎矩負荷」按鈕，彎矩作用位置 2"));
+}
+
+void ReadoutTest::mappingRoundTrip_data()
+{
+    QTest::addColumn<const BeamWindow*>("window");
+    QTest::addColumn<double>("load");
+    for (double a : {0.0, 7.0, 20.0})
+        QTest::addRow("force at %g", a) << &kPointLoadWindow << a;
+    for (double w : {0.0, 10.0, -5.0, 2.5})
+        QTest::addRow("uniform load %g", w) << &kUniformLoadWindow << w;
+    for (double a : {0.0, 3.0, 7.0})
+        QTest::addRow("couple at %g", a) << &kMomentLoadWindow << a;
+}
+
+// Every sample from the beam to the window and back: the pointer over a
+// plotted point reads the sample's own x, and the point lies on the side of
+// the beam line the beam deflects to.
+void ReadoutTest::mappingRoundTrip()
+{
+    QFETCH(const BeamWindow*, window);
+    QFETCH(double, load);
+    const WindowMapping& mapping = window->mapping;
+    const Curve curve = window->curve(load);
+    QVERIFY(!curve.empty());
+    for (const CurveSample& sample : curve) {
+        const double back = mapping.alongBeam(sample.point.x);
+        QVERIFY2(std::fabs(back - sample.x) < 1e-5, qPrintable(QString::number(sample.x)));
+        QCOMPARE(xText(back), xText(sample.x));
+        const PlotPoint beamLine = *mapping.plot(sample.x, 0);
+        QCOMPARE(beamLine.x, sample.point.x);
+        QVERIFY(sample.deflection >= 0 ? sample.point.y >= beamLine.y : sample.point.y <= beamLine.y);
+    }
+    // The ends of the beam are where the read-out begins and ends.
+    QCOMPARE(mapping.alongBeam(mapping.plot(0, 0)->x), 0.0);
+    QVERIFY(std::fabs(mapping.alongBeam(mapping.plot(window->span(), 0)->x) - window->span()) < 1e-5);
 }
 
 QTEST_GUILESS_MAIN(ReadoutTest)

@@ -6,6 +6,7 @@
 // behind the drawing, the deflection table of the windows that keep one, and
 // the numbers read off the curves by hovering and by a screen reader.
 #include "beam_common/beam_form.h"
+#include "beam_common/curve_table.h"
 #include "beam_common/readout.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
@@ -132,8 +133,7 @@ QPoint pixelOf(const beam::CurveSample& sample)
 // x along the beam as the read-out shows it for a pixel.
 QString shownX(const beam::BeamWindow& window, QPoint pixel)
 {
-    return QStringLiteral("x = %1").arg((toolkit::pixelsToTwips(pixel.x()) - window.beamLeft) / window.twipsPerUnit, 0,
-                                        'f', 2);
+    return QStringLiteral("x = %1").arg(window.mapping.alongBeam(toolkit::pixelsToTwips(pixel.x())), 0, 'f', 3);
 }
 
 bool layerIsEmpty(const BeamForm& form)
@@ -175,6 +175,8 @@ private Q_SLOTS:
     void hoverReadsTheCurveUnderThePointer();
     void legendAndDrawingDescribeTheirCurves_data() { test_support::beamWindowRows(); }
     void legendAndDrawingDescribeTheirCurves();
+    void changesPastTheLegendKeepTheirOwnNumbers_data() { test_support::beamWindowRows(); }
+    void changesPastTheLegendKeepTheirOwnNumbers();
 
 private:
     BeamForm& open();
@@ -238,7 +240,11 @@ void BeamWindowTest::changesFillTheLegendThenRewriteItsLastLine()
         }
         for (int empty = k; empty < lines; ++empty)
             QCOMPARE(legendLine(form, empty).number, QString());
-        QCOMPARE(*(form.curves().end() - 1), (DrawnCurve{line, qbIndex, double(c.HScroll1.value())}));
+        // The change's own number; a change back to an earlier one's value on
+        // the last line also counts that it drew that curve again.
+        const DrawnCurve& last = *(form.curves().end() - 1);
+        QCOMPARE((DrawnCurve{last.legendLine, last.colour, last.load, last.change}),
+                 (DrawnCurve{line, qbIndex, double(c.HScroll1.value()), k}));
         const QString problem = curveShownIn(form, c.HScroll1.value(), qbIndex);
         QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("change %1: ").arg(k) + problem));
     }
@@ -389,9 +395,9 @@ void BeamWindowTest::dragIsOneChangeAndItsCurveStaysWhileAway()
 }
 
 // The list of curves is what the window shows: drawn again in its order, from
-// the window's curve function alone, it gives the window's dots exactly. That
+// the window's curve alone, it gives the window's dots exactly. That
 // holds when a change or the plot button draws a curve over an identical one,
-// which the list keeps once.
+// which a full list keeps once.
 void BeamWindowTest::listOfCurvesDrawsTheWindowsDotsAgain()
 {
     BeamForm& form = open();
@@ -402,12 +408,15 @@ void BeamWindowTest::listOfCurvesDrawsTheWindowsDotsAgain()
         if (k % 3 == 0)
             QTest::mouseClick(&c.Command1, Qt::LeftButton);
     }
-    // Back and forth on the last line: the same curves again.
-    for (int k = 0; k < 6; ++k)
-        test_support::clickLeftArrow(c.HScroll1);
-    for (int k = 0; k < 6; ++k)
-        test_support::clickRightArrow(c.HScroll1);
-    QVERIFY(form.curves().size() < std::size_t(form.changeCount().value()));
+    // Back and forth on the last line: the same curves again, past the
+    // curves the list keeps whole.
+    for (int round = 0; round < 5; ++round) {
+        for (int k = 0; k < 6; ++k)
+            test_support::clickLeftArrow(c.HScroll1);
+        for (int k = 0; k < 6; ++k)
+            test_support::clickRightArrow(c.HScroll1);
+    }
+    QCOMPARE(form.curves().size(), beam::CurveList::kEveryCurve);
 
     const QImage& shown = form.surface().layer().image();
     toolkit::PointLayer redrawn;
@@ -494,9 +503,9 @@ void BeamWindowTest::hoverReadsTheCurveUnderThePointer()
 
     // Away from every curve, between the supports: x alone. Outside the
     // supports and over a control: nothing.
-    QPoint away(toolkit::twipsToPixels(window.beamLeft + window.twipsPerUnit * window.span / 2), 2);
+    QPoint away(toolkit::twipsToPixels(window.mapping.plot(window.span() / 2, 0)->x), 2);
     QCOMPARE(tooltipAt(form, away), shownX(window, away));
-    const QPoint outside(toolkit::twipsToPixels(window.beamLeft) - 10, onCurve.y());
+    const QPoint outside(toolkit::twipsToPixels(window.mapping.plot(0, 0)->x) - 10, onCurve.y());
     QVERIFY(!onAControl(form, outside));
     QCOMPARE(tooltipAt(form, outside), QString());
     QCOMPARE(tooltipAt(form, c.HScroll1.geometry().center()), QString());
@@ -523,7 +532,7 @@ void BeamWindowTest::legendAndDrawingDescribeTheirCurves()
     change(c);
     QTest::mouseClick(&c.Command1, Qt::LeftButton);
     for (int line : {0, 1}) {
-        const beam::DrawnCurve drawn{line, window.changeColours[std::size_t(line)], double(line + 1)};
+        const beam::DrawnCurve drawn{line, window.changeColours[std::size_t(line)], double(line + 1), line + 1};
         const QString note = beam::legendNote(window, drawn);
         QVERIFY(note.startsWith(QStringLiteral("變換次數 %1，").arg(line + 1)));
         for (int index = 0; index < 3; ++index) {
@@ -554,6 +563,92 @@ void BeamWindowTest::legendAndDrawingDescribeTheirCurves()
     test_support::settle();
     QCOMPARE(form.controls().legend.cell(0, 0).toolTip(), QString());
     QCOMPARE(form.window()->clientArea().accessibleDescription(), QStringLiteral("沒有曲線"));
+}
+
+// Past a full legend the legend rewrites its last line, but every curve keeps
+// the number of the change that drew it: in the list, the legend line's note,
+// the pointer's read-out, the screen reader's description and the exported
+// table, which also names the legend line that shows it. A change that draws
+// an earlier change's curve again takes its place and says so.
+void BeamWindowTest::changesPastTheLegendKeepTheirOwnNumbers()
+{
+    BeamForm& form = open();
+    BeamControls& c = form.controls();
+    const beam::BeamWindow& window = form.description();
+    const int lines = c.legend.lineCount();
+    const int changes = lines + 4;
+    const int values = c.HScroll1.maximum() + 1;
+    const auto valueOf = [&](int k) { return k % values; }; // never the same twice running
+    for (int k = 1; k <= changes; ++k)
+        test_support::dragThumbTo(c.HScroll1, valueOf(k));
+    QCOMPARE(form.changeCount().value(), changes);
+
+    const QString word = QString::fromUtf8(window.legendLineWord);
+    const auto name = [&](int k) {
+        return k <= lines ? QStringLiteral("變換次數 %1").arg(k)
+                          : QStringLiteral("變換次數 %1（圖例第 %2 %3）").arg(k).arg(lines).arg(word);
+    };
+    const QString valueName = QString::fromUtf8(window.loadValueName);
+    QCOMPARE(form.curves().size(), std::size_t(changes));
+    int k = 0;
+    for (const DrawnCurve& drawn : form.curves()) {
+        ++k;
+        QCOMPARE(drawn, (DrawnCurve{std::min(k, lines) - 1, window.changeColours[std::size_t(std::min(k, lines) - 1)],
+                                    double(valueOf(k)), k}));
+    }
+    const QString lastTitle = name(changes) + QStringLiteral("，%1 %2").arg(valueName).arg(valueOf(changes));
+    QVERIFY2(c.legend.cell(lines - 1, 0).toolTip().startsWith(lastTitle + QLatin1Char('\n')),
+             qPrintable(c.legend.cell(lines - 1, 0).toolTip()));
+    QVERIFY(form.window()->clientArea().accessibleDescription().endsWith(lastTitle));
+
+    // The pointer on the last curve, where it bends furthest in view.
+    QPoint onCurve;
+    double furthest = -1;
+    for (const beam::CurveSample& sample : window.curve(valueOf(changes))) {
+        if (!onAControl(form, pixelOf(sample)) && std::fabs(sample.deflection) > furthest) {
+            furthest = std::fabs(sample.deflection);
+            onCurve = pixelOf(sample);
+        }
+    }
+    const QString readout = tooltipAt(form, onCurve);
+    QVERIFY2(readout.contains(QLatin1Char('\n') + lastTitle + QStringLiteral("：撓度 ")), qPrintable(readout));
+
+    const auto headings = [&] {
+        const QByteArray table = beam::curveTable(window, form.curves());
+        QStringList header = QString::fromUtf8(table.mid(3, table.indexOf("\r\n") - 3)).split(u',');
+        header.removeFirst();
+        return header;
+    };
+    QStringList expected;
+    for (int k = 1; k <= changes; ++k)
+        expected << name(k) + QStringLiteral("：%1 %2").arg(valueName).arg(valueOf(k));
+    QCOMPARE(headings(), expected);
+
+    // Back to the value of the change before last: the same curve again, and
+    // still a curve of its own while the list is short.
+    test_support::dragThumbTo(c.HScroll1, valueOf(changes - 1));
+    expected << name(changes + 1) + QStringLiteral("：%1 %2").arg(valueName).arg(valueOf(changes - 1));
+    QCOMPARE(headings(), expected);
+
+    // Once the list holds every curve it keeps whole, a change that draws an
+    // earlier change's curve again takes its place, and says so.
+    for (int k = changes + 2; k <= int(beam::CurveList::kEveryCurve); ++k) {
+        test_support::dragThumbTo(c.HScroll1, valueOf(k));
+        expected << name(k) + QStringLiteral("：%1 %2").arg(valueName).arg(valueOf(k));
+    }
+    const int next = int(beam::CurveList::kEveryCurve) + 1;
+    QVERIFY(valueOf(lines) != c.HScroll1.value());
+    test_support::dragThumbTo(c.HScroll1, valueOf(lines)); // the first change on the last line
+    QCOMPARE(form.curves().size(), beam::CurveList::kEveryCurve);
+    expected.removeAt(lines - 1);
+    expected << QStringLiteral("變換次數 %1（圖例第 %2 %3；與變換次數 %4 的曲線相同）：%5 %6")
+                    .arg(next)
+                    .arg(lines)
+                    .arg(word)
+                    .arg(lines)
+                    .arg(valueName)
+                    .arg(valueOf(lines));
+    QCOMPARE(headings(), expected);
 }
 
 QTEST_MAIN(BeamWindowTest)

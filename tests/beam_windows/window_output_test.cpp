@@ -164,8 +164,8 @@ private Q_SLOTS:
     void pngEqualsTheWindow();
     void svgShowsTheWindowWithOnePathPerCurve_data() { test_support::beamWindowRows(); }
     void svgShowsTheWindowWithOnePathPerCurve();
-    void csvHoldsTheModelsSamplesInTheLegendsOrder_data() { test_support::beamWindowRows(); }
-    void csvHoldsTheModelsSamplesInTheLegendsOrder();
+    void csvHasOneColumnPerCurveInTheOrderDrawn_data() { test_support::beamWindowRows(); }
+    void csvHasOneColumnPerCurveInTheOrderDrawn();
     void printsOnePageOfThePrintersSize_data();
     void printsOnePageOfThePrintersSize();
     void ctrlCCopiesThePictureUnlessATextBoxHasTheFocus_data();
@@ -321,10 +321,11 @@ void WindowOutputTest::svgShowsTheWindowWithOnePathPerCurve()
     QVERIFY(stateOf(form) == before);
 }
 
-// Read back, the table gives each curve in the legend's order, the plot
-// button's last, with every sample's x and deflection exactly as the model
-// computes them.
-void WindowOutputTest::csvHoldsTheModelsSamplesInTheLegendsOrder()
+// Read back, the table gives one x column, rounded to the sampling step, and
+// one column per curve in the order drawn, the plot button's among the
+// changes', each headed with who drew it and its load value, and every
+// deflection exactly as the window computes it, never as -0.
+void WindowOutputTest::csvHasOneColumnPerCurveInTheOrderDrawn()
 {
     BeamForm& form = openWithCurves();
     const beam::BeamWindow& window = form.description();
@@ -336,35 +337,43 @@ void WindowOutputTest::csvHoldsTheModelsSamplesInTheLegendsOrder()
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.takeLast(), QString());
-    QCOMPARE(lines.takeFirst(), QString::fromUtf8("圖例,負荷,顏色,x,撓度（向下為正）"));
 
     const QString plotButton = QString::fromUtf8("「%1」按鈕").arg(QString::fromUtf8(window.loadCase));
+    const QString valueName = QString::fromUtf8(window.loadValueName);
     const struct {
-        QString legend;
+        QString heading;
         double load;
-        int colour;
     } expected[] = {
-        {QStringLiteral("1"), 1, window.changeColours[0]},
-        {QStringLiteral("2"), 2, window.changeColours[1]},
-        {QStringLiteral("3"), 3, window.changeColours[2]},
-        {plotButton, 0, window.plotColour},
-        {plotButton, 3, window.plotColour},
+        {plotButton + QStringLiteral("：%1 0").arg(valueName), 0},
+        {QStringLiteral("變換次數 1：%1 1").arg(valueName), 1},
+        {QStringLiteral("變換次數 2：%1 2").arg(valueName), 2},
+        {QStringLiteral("變換次數 3：%1 3").arg(valueName), 3},
+        {plotButton + QStringLiteral("：%1 3").arg(valueName), 3},
     };
-    qsizetype line = 0;
+    QStringList headings{QString::fromUtf8("x（各曲線欄為該處的撓度，向下為正）")};
+    std::vector<beam::Curve> curves;
     for (const auto& curve : expected) {
-        for (const beam::CurveSample& sample : window.curve(curve.load)) {
-            QVERIFY2(line < lines.size(), "the table ends early");
-            const QStringList fields = lines[line++].split(u',');
-            QCOMPARE(fields.size(), 5);
-            QCOMPARE(fields[0], curve.legend);
-            QCOMPARE(fields[1].toDouble(), curve.load);
-            QCOMPARE(fields[2], colourName(curve.colour));
+        headings << curve.heading;
+        curves.push_back(window.curve(curve.load));
+    }
+    QCOMPARE(lines.takeFirst().split(u','), headings);
+
+    QCOMPARE(std::size_t(lines.size()), curves.front().size());
+    const QRegularExpression stepDecimals(QStringLiteral("^\\d+(\\.\\d{1,2})?$"));
+    for (qsizetype row = 0; row < lines.size(); ++row) {
+        const QStringList fields = lines[row].split(u',');
+        QCOMPARE(fields.size(), qsizetype(1 + curves.size()));
+        const double x = curves.front()[std::size_t(row)].x;
+        QVERIFY2(stepDecimals.match(fields[0]).hasMatch() && std::fabs(fields[0].toDouble() - x) < 1e-9,
+                 qPrintable(lines[row]));
+        for (std::size_t column = 0; column < curves.size(); ++column) {
+            const QString& field = fields[qsizetype(column) + 1];
             // Exactly, not within QCOMPARE's tolerance for doubles.
-            QVERIFY2(fields[3].toDouble() == sample.x && fields[4].toDouble() == sample.deflection,
-                     qPrintable(lines[line - 1]));
+            QVERIFY2(field.toDouble() == curves[column][std::size_t(row)].deflection && field != QLatin1String("-0"),
+                     qPrintable(lines[row]));
         }
     }
-    QCOMPARE(line, lines.size());
+    QCOMPARE(lines[6].section(u',', 0, 0), QStringLiteral("0.06"));
     QVERIFY(stateOf(form) == before);
 }
 

@@ -2,9 +2,9 @@
 // Form4's own behaviour: its read-outs, its placement on the screen, the
 // symbol and the curve for every position, and the symbol hiding the points
 // in its box. What all beam windows do alike is tested over the window list.
+#include "beam_moment_load/moment_load_case.h"
 #include "beam_moment_load/moment_load_form.h"
 #include "beam_moment_load/moment_load_layout.h"
-#include "beam_moment_load/moment_load_model.h"
 
 #include "tests/support/test_support.h"
 #include "toolkit/client_area.h"
@@ -29,6 +29,12 @@ using toolkit::QBColor;
 
 namespace {
 
+// The window's curve for a load value, as the window samples and plots it.
+beam::Curve momentLoadCurve(double position)
+{
+    return beam::sampleCurve(moment_load::beamUnder(position), moment_load::kMapping);
+}
+
 constexpr Bgr kSwatchLayoutColour = 0x00FFC0C0;
 
 Bgr swatchColour(const toolkit::Label& swatch)
@@ -40,7 +46,7 @@ Bgr swatchColour(const toolkit::Label& swatch)
 std::vector<PlotPoint> curveFor(int a)
 {
     std::vector<PlotPoint> points;
-    for (const beam::CurveSample& sample : moment_load::momentLoadCurve(a))
+    for (const beam::CurveSample& sample : momentLoadCurve(a))
         points.push_back(sample.point);
     return points;
 }

@@ -6,15 +6,15 @@
 // seed and the action number; RANDOM_USE_TRACE=1 prints every action before it
 // is made, which finds the last one before a crash.
 #include "beam_common/beam_form.h"
+#include "beam_moment_load/moment_load_case.h"
 #include "beam_moment_load/moment_load_form.h"
 #include "beam_moment_load/moment_load_layout.h"
-#include "beam_moment_load/moment_load_model.h"
+#include "beam_point_load/point_load_case.h"
 #include "beam_point_load/point_load_form.h"
 #include "beam_point_load/point_load_layout.h"
-#include "beam_point_load/point_load_model.h"
+#include "beam_uniform_load/uniform_load_case.h"
 #include "beam_uniform_load/uniform_load_form.h"
 #include "beam_uniform_load/uniform_load_layout.h"
-#include "beam_uniform_load/uniform_load_model.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
 #include "tests/support/test_support.h"
@@ -717,10 +717,14 @@ QString RandomUseTest::checkInvariants()
                 return name
                        + QStringLiteral(": the read-out shows \"%1\" at %2")
                              .arg(show(c.Text1.text()), QString::number(c.HScroll1.value()));
+            // It carries the change's own number, the count after it.
             const beam::DrawnCurve expected{record.last->line,
                                             window.description().changeColours[std::size_t(record.last->line)],
-                                            double(record.last->value)};
-            if (window.curves().empty() || *(window.curves().end() - 1) != expected)
+                                            double(record.last->value), window.changeCount().value()};
+            if (window.curves().empty())
+                return name + QStringLiteral(": the change's curve is not the last in the list of curves");
+            const beam::DrawnCurve& last = *(window.curves().end() - 1);
+            if (beam::DrawnCurve{last.legendLine, last.colour, last.load, last.change} != expected)
                 return name + QStringLiteral(": the change's curve is not the last in the list of curves");
         }
     }

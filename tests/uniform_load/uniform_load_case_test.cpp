@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The uniform-load curve in window twips.
-#include "beam_uniform_load/uniform_load_model.h"
+#include "beam_uniform_load/uniform_load_case.h"
 
 #include <QTest>
 
@@ -11,11 +11,16 @@
 #include <vector>
 
 using beam::PlotPoint;
-using uniform_load::uniformLoadCurve;
 
 Q_DECLARE_METATYPE(PlotPoint)
 
 namespace {
+
+// The window's curve for a load value, as the window samples and plots it.
+beam::Curve uniformLoadCurve(double w)
+{
+    return beam::sampleCurve(uniform_load::beamUnder(w), uniform_load::kMapping);
+}
 
 constexpr int kSamples = 1001;
 constexpr int kMidspan = 500; // the 501st point, x = 4.999999999999938
@@ -204,4 +209,4 @@ void UniformLoadModelTest::tooLargeToPlotGivesNoCurve()
 }
 
 QTEST_GUILESS_MAIN(UniformLoadModelTest)
-#include "uniform_load_model_test.moc"
+#include "uniform_load_case_test.moc"

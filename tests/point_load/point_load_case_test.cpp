@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "beam_point_load/point_load_model.h"
+#include "beam_point_load/point_load_case.h"
 
 #include <QTest>
 
@@ -8,9 +8,14 @@
 #include <cmath>
 
 using beam::PlotPoint;
-using point_load::pointLoadCurve;
 
 namespace {
+
+// The window's curve for a load value, as the window samples and plots it.
+beam::Curve pointLoadCurve(double position)
+{
+    return beam::sampleCurve(point_load::beamUnder(position), point_load::kMapping);
+}
 
 constexpr double kSpan = 20;
 constexpr double kForce = 1500;
@@ -182,4 +187,4 @@ void PointLoadModelTest::deflectionsFollowBeamTheory()
 }
 
 QTEST_GUILESS_MAIN(PointLoadModelTest)
-#include "point_load_model_test.moc"
+#include "point_load_case_test.moc"
