@@ -52,12 +52,6 @@ QString conventionText()
                           "撓度 y 向下為正，與梁視窗一樣畫成向下。粗線是最新的曲線。");
 }
 
-// Who drew each curve, as the legend lists it: changes by number.
-QString legendLabel(const DiagramCurve& curve)
-{
-    return curve.title;
-}
-
 // The legend's items in rows that fit `width`; returns each item's rectangle
 // relative to the legend's top left.
 std::vector<QRectF> legendItems(const DiagramSet& set, double width)
@@ -68,7 +62,7 @@ std::vector<QRectF> legendItems(const DiagramSet& set, double width)
     double x = 0;
     double y = 0;
     for (const DiagramCurve& curve : set.input().curves) {
-        const double itemWidth = 22 + metrics.horizontalAdvance(legendLabel(curve)) + 12;
+        const double itemWidth = 22 + metrics.horizontalAdvance(curve.title) + 12;
         if (x > 0 && x + itemWidth > width) {
             x = 0;
             y += height;
@@ -511,8 +505,7 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set,
         painter.drawLine(QPointF(item.left() + 2, middle), QPointF(item.left() + 18, middle));
         painter.setPen(kInk);
         painter.setFont(textFont(kSmallTextSize, latest));
-        painter.drawText(item.adjusted(22, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         legendLabel(set.input().curves[i]));
+        painter.drawText(item.adjusted(22, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, set.input().curves[i].title);
     }
 
     painter.restore();

@@ -68,7 +68,6 @@ void DiagramView::mouseMoveEvent(QMouseEvent* event)
     const std::optional<double> x = xAtPosition(layoutDiagrams(rect(), set_), set_.span(), event->position().x());
     if (x != cursor_) {
         cursor_ = x;
-        setToolTip(cursorText());
         update();
     }
 }
