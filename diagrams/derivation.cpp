@@ -38,12 +38,6 @@ QString v(double value)
     return valueText(value);
 }
 
-// A number the user gave (span, load, position), as the legend writes it.
-QString given(double value)
-{
-    return QString::number(value + 0.0, 'g', 15).replace(QLatin1Char('-'), QChar(0x2212));
-}
-
 QString sub(const char* symbol, const char* index)
 {
     return QStringLiteral("%1<sub>%2</sub>").arg(QString::fromUtf8(symbol), QString::fromUtf8(index));
@@ -73,7 +67,7 @@ private:
 
 QString bracket(double position, int power)
 {
-    const QString inside = QStringLiteral("⟨x − %1⟩").arg(given(position));
+    const QString inside = QStringLiteral("⟨x − %1⟩").arg(givenText(position));
     return power == 1 ? inside : QStringLiteral("%1<sup>%2</sup>").arg(inside).arg(power);
 }
 
@@ -93,7 +87,7 @@ const QString C2 = sub("C", "2");
 QString rigidityNote()
 {
     return QStringLiteral("EI = %1，是本程式所有梁共用的撓曲剛度（程式自訂的值，單位與負荷、長度的單位一致）。")
-        .arg(given(physics::kFlexuralRigidity));
+        .arg(givenText(physics::kFlexuralRigidity));
 }
 
 QString differentialEquationNote()
@@ -128,7 +122,7 @@ QString pointLoadHtml(const physics::PointLoad& load)
     const double RAv = d.reactions.left;
     QString html;
     html += QStringLiteral("<p>簡支梁，跨度 L = %1；集中力 P = %2（向下為正）作用在 x = a = %3，b = L − a = %4。%5</p>")
-                .arg(given(L), given(P), given(a), given(b), rigidityNote());
+                .arg(givenText(L), givenText(P), givenText(a), givenText(b), rigidityNote());
     html += section(
         QStringLiteral("1. 支承反力（向上為正）"),
         {QStringLiteral("對左支承 A 取力矩（逆時針為正）：ΣM<sub>A</sub> = %1·L − P·a = 0 ⇒ %1 = P·a / L "
@@ -138,7 +132,7 @@ QString pointLoadHtml(const physics::PointLoad& load)
     html += section(QStringLiteral("2. 各段的彎矩 M(x)"),
                     {QStringLiteral("0 ≤ x ≤ a：M(x) = %1·x = %2").arg(RA, Sum().add(RAv, "x").text()),
                      QStringLiteral("a ≤ x ≤ L：M(x) = %1·x − P·(x − a) = %2")
-                         .arg(RA, Sum().add(RAv, "x").add(-P, QStringLiteral("(x − %1)").arg(given(a))).text()),
+                         .arg(RA, Sum().add(RAv, "x").add(-P, QStringLiteral("(x − %1)").arg(givenText(a))).text()),
                      QStringLiteral("合寫成 M(x) = %1·x − P·⟨x − a⟩；括號 ⟨x − a⟩ 在 x &lt; a 時為 0，"
                                     "在 x ≥ a 時為 x − a。")
                          .arg(RA)});
@@ -178,7 +172,7 @@ QString uniformLoadHtml(const physics::UniformLoad& load)
     const double RAv = d.reactions.left;
     QString html;
     html += QStringLiteral("<p>簡支梁，跨度 L = %1；均佈負荷 w = %2（每單位長度，向下為正）佈滿全跨。%3</p>")
-                .arg(given(L), given(w), rigidityNote());
+                .arg(givenText(L), givenText(w), rigidityNote());
     html += section(
         QStringLiteral("1. 支承反力（向上為正）"),
         {QStringLiteral("對左支承 A 取力矩（逆時針為正）：ΣM<sub>A</sub> = %1·L − w·L·L/2 = 0 ⇒ %1 = w·L/2 = %2")
@@ -219,7 +213,7 @@ QString coupleLoadHtml(const physics::CoupleLoad& load)
     const double RAv = d.reactions.left;
     QString html;
     html += QStringLiteral("<p>簡支梁，跨度 L = %1；力偶 M<sub>0</sub> = %2（逆時針為正）作用在 x = a = %3。%4</p>")
-                .arg(given(L), given(C), given(a), rigidityNote());
+                .arg(givenText(L), givenText(C), givenText(a), rigidityNote());
     html += section(QStringLiteral("1. 支承反力（向上為正）"),
                     {QStringLiteral("對左支承 A 取力矩（逆時針為正）：ΣM<sub>A</sub> = %1·L + M<sub>0</sub> = 0 ⇒ %1 = "
                                     "−M<sub>0</sub> / L = %2")
@@ -282,7 +276,7 @@ QString derivationHtml(const DiagramInput& input)
 {
     const DiagramCurve& latest = input.curves.back();
     QString html = QStringLiteral("<h3>撓度的推導：%1</h3><p>%2，%3 %4</p>")
-                       .arg(input.loadCase, latest.title, input.loadValueName, given(latest.load));
+                       .arg(input.loadCase, latest.title, input.loadValueName, givenText(latest.load));
     html += std::visit(
         [](const auto& load) {
             using Load = std::decay_t<decltype(load)>;

@@ -248,6 +248,11 @@ QString valueText(double value)
     return beam::significant(value + 0.0).replace(QLatin1Char('-'), QChar(0x2212));
 }
 
+QString givenText(double value)
+{
+    return QString::number(value + 0.0, 'g', 15).replace(QLatin1Char('-'), QChar(0x2212));
+}
+
 QString cursorReadout(const DiagramSet& set, double x)
 {
     const Sample s = sampleAt(set.latest().beam, x);

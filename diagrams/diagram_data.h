@@ -120,4 +120,8 @@ QString xText(double x);
 // A value to four significant digits, with a true minus sign.
 QString valueText(double value);
 
+// A number the user gave (a span, a load, a position), as the legend writes
+// it: in as few digits as read it back exactly.
+QString givenText(double value);
+
 } // namespace diagrams

@@ -99,8 +99,9 @@ Axis axisFor(Range range, bool down)
     if (!std::isfinite(low) || !std::isfinite(high) || high - low <= 1e-300)
         low = -1, high = 1;
     const double step = niceStep(high - low, kValueTicks);
-    low = std::floor(low / step - 1e-9) * step;
-    high = std::ceil(high / step + 1e-9) * step;
+    // Ends already at a whole step stay there, whatever the rounding.
+    low = std::floor(low / step + 1e-9) * step;
+    high = std::ceil(high / step - 1e-9) * step;
     // Room beyond the outer ticks for the markers' labels.
     const double room = (high - low) * 0.12;
     return {low - (low < 0 ? room : 0), high + (high > 0 ? room : 0), step, down};
@@ -263,7 +264,7 @@ void paintLoadPanel(QPainter& painter, const DiagramLayout& layout, const Diagra
                 else
                     drawArrow(painter, bottom, top);
                 drawSubscripted(painter, top + QPointF(6, 12), QStringLiteral("P"), QString(),
-                                QStringLiteral(" = %1").arg(valueText(load.force)));
+                                QStringLiteral(" = %1").arg(givenText(load.force)));
             } else if constexpr (std::is_same_v<Load, physics::UniformLoad>) {
                 const double top = beamY - 3 - rise;
                 painter.drawLine(QPointF(left, top), QPointF(right, top));
@@ -276,7 +277,7 @@ void paintLoadPanel(QPainter& painter, const DiagramLayout& layout, const Diagra
                         else
                             drawArrow(painter, QPointF(x, beamY - 3), QPointF(x, top), 4);
                     }
-                const QString text = QStringLiteral("w = %1").arg(valueText(load.intensity));
+                const QString text = QStringLiteral("w = %1").arg(givenText(load.intensity));
                 drawLabel(painter, QPointF(right, top), text, plot, true, false);
             } else {
                 const double x = xToPixel(layout, span, load.position);
@@ -294,7 +295,7 @@ void paintLoadPanel(QPainter& painter, const DiagramLayout& layout, const Diagra
                 const QPointF tangent(-std::sin(endAngle) * sense, -std::cos(endAngle) * sense);
                 drawArrow(painter, end - tangent * 6, end + tangent * 2, 5);
                 drawSubscripted(painter, QPointF(x + radius + 4, beamY - radius - 2), QStringLiteral("M"),
-                                QStringLiteral("0"), QStringLiteral(" = %1").arg(valueText(load.couple)));
+                                QStringLiteral("0"), QStringLiteral(" = %1").arg(givenText(load.couple)));
             }
         },
         latest.beam);
@@ -471,8 +472,7 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set,
         QString title = panelName(panel);
         if (panel == Panel::Load)
             title += QStringLiteral("：%1，%2 %3")
-                         .arg(set.latest().title, set.input().loadValueName,
-                              QString::number(set.latest().load, 'g', 15));
+                         .arg(set.latest().title, set.input().loadValueName, givenText(set.latest().load));
         painter.drawText(QRectF(rect.left(), rect.top(), rect.width(), kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          title);
     }
@@ -535,7 +535,7 @@ QString panelDescription(const DiagramSet& set, Panel panel)
     const DiagramCurve& curve = set.latest();
     const CurveDiagram& diagram = set.latestDiagram();
     const QString who =
-        QStringLiteral("%1（%2 %3）").arg(curve.title, set.input().loadValueName, QString::number(curve.load, 'g', 15));
+        QStringLiteral("%1（%2 %3）").arg(curve.title, set.input().loadValueName, givenText(curve.load));
     const auto range = [](const Range& r) {
         return QStringLiteral("最大 %1，最小 %2").arg(valueText(r.high), valueText(r.low));
     };
@@ -552,11 +552,11 @@ QString panelDescription(const DiagramSet& set, Panel panel)
             [](const auto& l) {
                 using Load = std::decay_t<decltype(l)>;
                 if constexpr (std::is_same_v<Load, physics::PointLoad>)
-                    return QStringLiteral("集中力 P = %1，在 x = %2").arg(valueText(l.force), xText(l.position));
+                    return QStringLiteral("集中力 P = %1，在 x = %2").arg(givenText(l.force), xText(l.position));
                 else if constexpr (std::is_same_v<Load, physics::UniformLoad>)
-                    return QStringLiteral("均佈負荷 w = %1，佈滿全跨").arg(valueText(l.intensity));
+                    return QStringLiteral("均佈負荷 w = %1，佈滿全跨").arg(givenText(l.intensity));
                 else
-                    return QStringLiteral("逆時針力偶 M0 = %1，在 x = %2").arg(valueText(l.couple), xText(l.position));
+                    return QStringLiteral("逆時針力偶 M0 = %1，在 x = %2").arg(givenText(l.couple), xText(l.position));
             },
             curve.beam);
         return QStringLiteral("%1：跨度 %2，%3；支承反力 RA = %4，RB = %5（向上為正）")

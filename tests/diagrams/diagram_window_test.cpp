@@ -14,6 +14,8 @@
 
 using namespace diagrams;
 
+Q_DECLARE_METATYPE(physics::LoadCase)
+
 namespace {
 
 DiagramInput pointLoadInput(std::vector<DiagramCurve> curves)
@@ -51,6 +53,8 @@ private Q_SLOTS:
     void presentLoadIsGrey();
     void derivationFollowsTheLatestCurve();
     void smallestSize();
+    void beamsThatDoNotBend_data();
+    void beamsThatDoNotBend();
 
 private:
     std::unique_ptr<DiagramWindow> window_;
@@ -178,6 +182,26 @@ void DiagramWindowTest::smallestSize()
     for (const QRectF& rect : layout.panels)
         QVERIFY2(rect.height() >= 70, qPrintable(QString::number(rect.height())));
     QVERIFY(layout.right - layout.left >= 300);
+}
+
+void DiagramWindowTest::beamsThatDoNotBend_data()
+{
+    QTest::addColumn<physics::LoadCase>("beam");
+    QTest::newRow("force on the left support") << physics::LoadCase(physics::PointLoad{20, 1500, 0});
+    QTest::newRow("force on the right support") << physics::LoadCase(physics::PointLoad{20, 1500, 20});
+    QTest::newRow("no uniform load") << physics::LoadCase(physics::UniformLoad{10, 0});
+}
+
+// Flat diagrams get an axis of their own, no markers, and say so.
+void DiagramWindowTest::beamsThatDoNotBend()
+{
+    QFETCH(physics::LoadCase, beam);
+    window_->setInput(pointLoadInput({changeCurve(beam, 0, Qt::darkBlue, 1)}));
+    DiagramView& view = window_->view();
+    QVERIFY(!view.grab().isNull());
+    QVERIFY(panel(view, Panel::Deflection)->accessibleDescription().endsWith(QStringLiteral("梁沒有彎曲")));
+    QVERIFY(!panel(view, Panel::Moment)->accessibleDescription().contains(QStringLiteral("最大 |M|")));
+    QVERIFY(!panel(view, Panel::Slope)->accessibleDescription().contains(QStringLiteral("θ = 0")));
 }
 
 QTEST_MAIN(DiagramWindowTest)
