@@ -122,7 +122,7 @@ QString pointLoadHtml(const physics::PointLoad& load)
     const double RAv = d.reactions.left;
     QString html;
     html += QStringLiteral("<p>簡支梁，跨度 L = %1；集中力 P = %2（向下為正）作用在 x = a = %3，b = L − a = %4。%5</p>")
-                .arg(givenText(L), givenText(P), givenText(a), givenText(b), rigidityNote());
+                .arg(givenText(L), givenText(P), givenText(a), v(b), rigidityNote());
     html += section(
         QStringLiteral("1. 支承反力（向上為正）"),
         {QStringLiteral("對左支承 A 取力矩（逆時針為正）：ΣM<sub>A</sub> = %1·L − P·a = 0 ⇒ %1 = P·a / L "
