@@ -102,9 +102,10 @@ Axis axisFor(Range range, bool down)
     // Ends already at a whole step stay there, whatever the rounding.
     low = std::floor(low / step + 1e-9) * step;
     high = std::ceil(high / step - 1e-9) * step;
-    // Room beyond the outer ticks for the markers' labels.
-    const double room = (high - low) * 0.12;
-    return {low - (low < 0 ? room : 0), high + (high > 0 ? room : 0), step, down};
+    // Room beyond the outer ticks, for the markers' labels and so that no
+    // tick's number reaches into the diagram's name above it.
+    const double room = (high - low) * 0.1;
+    return {low - room, high + room, step, down};
 }
 
 double valueToY(const Axis& axis, const QRectF& plot, double value)
@@ -324,16 +325,16 @@ void paintValuePanel(QPainter& painter, const DiagramLayout& layout, const Diagr
     const double zero = valueToY(axis, plot, 0);
     painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
 
-    // Every curve, the latest last and thickest.
+    // Every curve, the latest last and thickest. Only the latest is smoothed:
+    // smoothing the others too would double the time a change takes to draw.
     painter.save();
-    painter.setClipRect(plot.adjusted(-1, -1, 1, 1));
-    painter.setRenderHint(QPainter::Antialiasing);
     const std::size_t count = set.diagrams().size();
     for (std::size_t i = 0; i < count; ++i) {
         const bool latest = i + 1 == count;
         QPolygonF line;
         for (const Sample& sample : set.diagrams()[i]->samples)
             line << QPointF(xToPixel(layout, span, sample.x), valueToY(axis, plot, sample.*quantity.member));
+        painter.setRenderHint(QPainter::Antialiasing, latest);
         painter.setPen(QPen(set.input().curves[i].colour, latest ? kLatestWidth : kEarlierWidth));
         painter.drawPolyline(line);
     }
