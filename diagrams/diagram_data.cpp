@@ -185,6 +185,7 @@ CurveDiagram diagramOf(const physics::LoadCase& beam)
 
 void DiagramSet::update(DiagramInput input)
 {
+    Q_ASSERT(!input.curves.empty());
     std::vector<std::shared_ptr<const CurveDiagram>> diagrams;
     diagrams.reserve(input.curves.size());
     for (const DiagramCurve& curve : input.curves) {

@@ -30,6 +30,8 @@ DiagramWindow::DiagramWindow(QWidget* parent)
     splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);
+    // Room for the derivation's formulas on one line each.
+    splitter_->setSizes({760, 420});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
@@ -38,6 +40,7 @@ DiagramWindow::DiagramWindow(QWidget* parent)
 
 void DiagramWindow::setInput(DiagramInput input)
 {
+    Q_ASSERT(!input.curves.empty());
     setWindowTitle(diagramWindowTitle(input.loadCase));
     const DiagramCurve& latest = input.curves.back();
     if (!derived_ || !sameLoadCase(derived_->beam, latest.beam) || derived_->title != latest.title) {
