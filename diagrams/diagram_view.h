@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "diagrams/diagram_data.h"
+#include "diagrams/diagram_painter.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+// The five diagrams on the screen, with a cursor that follows the pointer.
+// Each diagram is also a child without pixels of its own, so that a screen
+// reader finds it by name with a description of its extremes.
+namespace diagrams {
+
+class DiagramView : public QWidget {
+    Q_OBJECT
+public:
+    explicit DiagramView(QWidget* parent = nullptr);
+
+    void setInput(DiagramInput input);
+    const DiagramSet& diagrams() const { return set_; }
+
+    // Where the cursor stands along the beam, and what it reads there.
+    std::optional<double> cursor() const { return cursor_; }
+    QString cursorText() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placePanels();
+
+    DiagramSet set_;
+    std::optional<double> cursor_;
+    QPixmap diagramsPicture_; // the diagrams without the cursor, kept while the pointer moves
+    std::array<QWidget*, kPanelCount> panels_{};
+};
+
+} // namespace diagrams
