@@ -235,7 +235,8 @@ void MomentLoadFormTest::symbolTurnsTheWayTheCurvesBend()
     QVERIFY(lowestRow > drawing.height() / 2);
     for (int x = 0; x < drawing.width(); ++x)
         if (qAlpha(drawing.pixel(x, lowestRow)) != 0)
-            QVERIFY2(x < drawing.width() / 2, qPrintable(QStringLiteral("ink at x = %1 of %2").arg(x).arg(drawing.width())));
+            QVERIFY2(x < drawing.width() / 2,
+                     qPrintable(QStringLiteral("ink at x = %1 of %2").arg(x).arg(drawing.width())));
 }
 
 QTEST_MAIN(MomentLoadFormTest)
