@@ -1,6 +1,6 @@
 # What `cmake --install` puts in place, under the usual folders of
 # GNUInstallDirs: the program, its desktop entry, its icon in the desktop's
-# icon theme, its AppStream metadata and its manual page. The Debian package
+# icon theme, its AppStream metadata and its manual pages. The Debian package
 # holds the same files: cmake/package.cmake.
 include(GNUInstallDirs)
 
@@ -27,14 +27,21 @@ set(metainfo ${PROJECT_BINARY_DIR}/${BEAM_DEFLECTION_APP_ID}.metainfo.xml)
 configure_file(resources/desktop/metainfo.xml.in ${metainfo} @ONLY)
 install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The manual page, compressed as Debian keeps them.
-configure_file(resources/desktop/beam-deflection.1.in ${PROJECT_BINARY_DIR}/beam-deflection.1 @ONLY)
-add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/beam-deflection.1.gz
-                   COMMAND gzip -9 --no-name --keep --force beam-deflection.1
-                   DEPENDS ${PROJECT_BINARY_DIR}/beam-deflection.1
-                   WORKING_DIRECTORY ${PROJECT_BINARY_DIR}
-                   VERBATIM)
-add_custom_target(manual-page ALL DEPENDS ${PROJECT_BINARY_DIR}/beam-deflection.1.gz)
-install(FILES ${PROJECT_BINARY_DIR}/beam-deflection.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The manual pages, compressed as Debian keeps them: the Traditional Chinese
+# one, in the program's language, for `man beam-deflection`, and the English
+# one for `man -L en beam-deflection`.
+function(add_manual_page language destination)
+  set(folder ${PROJECT_BINARY_DIR}/man/${language})
+  configure_file(resources/desktop/beam-deflection.${language}.1.in ${folder}/beam-deflection.1 @ONLY)
+  add_custom_command(OUTPUT ${folder}/beam-deflection.1.gz
+                     COMMAND gzip -9 --no-name --keep --force beam-deflection.1
+                     DEPENDS ${folder}/beam-deflection.1
+                     WORKING_DIRECTORY ${folder}
+                     VERBATIM)
+  add_custom_target(manual-page-${language} ALL DEPENDS ${folder}/beam-deflection.1.gz)
+  install(FILES ${folder}/beam-deflection.1.gz DESTINATION ${destination})
+endfunction()
+add_manual_page(zh_TW ${CMAKE_INSTALL_MANDIR}/man1)
+add_manual_page(en ${CMAKE_INSTALL_MANDIR}/en/man1)
 
 include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)

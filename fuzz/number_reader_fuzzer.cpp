@@ -7,6 +7,8 @@
 //   strtod reads it in the C locale, and D or d as the exponent letter changes
 //   nothing;
 // - blanks, tabs and line feeds inserted anywhere never change the result;
+// - the full-width digits, full stop, minus and plus read as their ASCII
+//   forms, in any text and in any of the numbers built below;
 // - "&H" and "&O" with any number of digits read as the number the digits
 //   spell, correctly rounded: as strtod reads the same bits written as a
 //   hexadecimal constant.
@@ -141,6 +143,37 @@ WholeNumber buildWhole(FuzzedDataProvider& input)
     return number;
 }
 
+// The full-width forms that read as ASCII, each at the index of its ASCII form.
+constexpr std::u16string_view kFullWidth = u"０１２３４５６７８９．－＋";
+constexpr std::string_view kAscii = "0123456789.-+";
+
+// The text with every full-width form replaced by its ASCII form.
+QString asciiForms(const QString& text)
+{
+    QString result = text;
+    for (QChar& c : result) {
+        if (const auto at = kFullWidth.find(c.unicode()); at != std::u16string_view::npos)
+            c = QChar(kAscii[at]);
+    }
+    return result;
+}
+
+// The text with some of its digits, full stops and signs in their full-width
+// forms: the n-th character is widened when bit n mod 64 of a mask from the
+// input is set.
+QString withFullWidthForms(const QString& text, FuzzedDataProvider& input)
+{
+    const auto mask = input.ConsumeIntegral<std::uint64_t>();
+    QString result = text;
+    for (qsizetype n = 0; n < result.size(); ++n) {
+        const char16_t c = result[n].unicode();
+        const auto at = c < 0x80 ? kAscii.find(char(c)) : std::string_view::npos;
+        if (at != std::string_view::npos && (mask >> (n % 64) & 1) != 0)
+            result[n] = QChar(kFullWidth[at]);
+    }
+    return result;
+}
+
 // The text with blanks, tabs and line feeds put in at places the input picks.
 QString withBlanks(const QString& text, FuzzedDataProvider& input)
 {
@@ -166,8 +199,12 @@ void checkText(const QString& text, FuzzedDataProvider& input)
     if (const QString blanked = withBlanks(text, input); !sameValue(readLeadingNumber(blanked), value))
         fail("inserted blanks changed the value", blanked, readLeadingNumber(blanked), value);
 
+    const QString folded = asciiForms(text);
+    if (const double read = readLeadingNumber(folded); !sameValue(read, value))
+        fail("full-width forms read unlike their ASCII forms", text, value, read);
+
     std::string ascii;
-    for (const QChar c : text) {
+    for (const QChar c : folded) {
         if (c.unicode() >= 0x80)
             return;
         ascii += char(c.unicode());
@@ -199,6 +236,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("built decimal differs from strtod", text, read, expected);
     if (const QString blanked = withBlanks(text, input); !sameValue(readLeadingNumber(blanked), expected))
         fail("built decimal with blanks differs from strtod", blanked, readLeadingNumber(blanked), expected);
+    if (const QString wide = withFullWidthForms(text, input); !sameValue(readLeadingNumber(wide), expected))
+        fail("built decimal in full-width forms differs from strtod", wide, readLeadingNumber(wide), expected);
 
     const WholeNumber whole = buildWhole(input);
     const double wholeExpected = cLibraryValue(whole.hexadecimal);
@@ -207,6 +246,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fail("whole number differs from strtod", wholeText, read, wholeExpected);
     if (const QString blanked = withBlanks(wholeText, input); !sameValue(readLeadingNumber(blanked), wholeExpected))
         fail("whole number with blanks differs from strtod", blanked, readLeadingNumber(blanked), wholeExpected);
+    if (const QString wide = withFullWidthForms(wholeText, input); !sameValue(readLeadingNumber(wide), wholeExpected))
+        fail("whole number in full-width forms differs from strtod", wide, readLeadingNumber(wide), wholeExpected);
 
     // D or d is the reader's other exponent letter.
     if (const auto letter = decimal.find_first_of("eE"); letter != std::string::npos) {

@@ -2,7 +2,7 @@
 # Checks the Debian package that scripts/package.sh built, as a desktop and a
 # user would meet it: its files and where they lie, its dependencies, no
 # maintainer scripts, the desktop entry and AppStream metadata through their
-# validators, the manual page through man, and the program taken out of the
+# validators, the manual pages through man, and the program taken out of the
 # package answering --version with no display and opening its main window on
 # the offscreen platform.
 # Usage: scripts/check-package.sh [package.deb]  (default: build-package/beam-deflection_*.deb)
@@ -23,7 +23,7 @@ fail() {
 }
 
 # Every file, and only these: the program, the desktop entry, the icon in the
-# icon theme's sizes, the metadata and the manual page.
+# icon theme's sizes, the metadata and the manual pages.
 expected=(
     ./usr/bin/beam-deflection
     ./usr/share/applications/beam-deflection.desktop
@@ -33,6 +33,7 @@ for size in 16 22 24 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/beam-deflection.png")
 done
 expected+=(
+    ./usr/share/man/en/man1/beam-deflection.1.gz
     ./usr/share/man/man1/beam-deflection.1.gz
     ./usr/share/metainfo/invalid.beam_deflection.BeamDeflection.metainfo.xml
 )
@@ -57,9 +58,21 @@ desktop-file-validate "$work/root/usr/share/applications/beam-deflection.desktop
     || fail "desktop-file-validate found errors"
 appstreamcli validate --no-net "$work/root"/usr/share/metainfo/*.metainfo.xml \
     || fail "appstreamcli found problems in the metadata"
-warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings --encoding=UTF-8 --local-file \
-    "$work/root/usr/share/man/man1/beam-deflection.1.gz" 2>&1 >/dev/null)
-[[ -z "$warnings" ]] || fail "the manual page has warnings: $warnings"
+# The manual pages as man finds them: the Traditional Chinese one by default,
+# the English one with -L en; each renders without warnings.
+manuals="$work/root/usr/share/man"
+for page in "man1:名稱" "en/man1:NAME"; do
+    file="$manuals/${page%%:*}/beam-deflection.1.gz"
+    rendered=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --encoding=UTF-8 --local-file "$file" 2>/dev/null)
+    grep --quiet --line-regexp --fixed-strings "${page#*:}" <<<"$rendered" \
+        || fail "the manual page ${page%%:*} has no heading ${page#*:}"
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings --encoding=UTF-8 --local-file "$file" 2>&1 >/dev/null)
+    [[ -z "$warnings" ]] || fail "the manual page ${page%%:*} has warnings: $warnings"
+done
+found=$(LC_ALL=C.UTF-8 MANPATH="$manuals" man --where beam-deflection)
+[[ "$found" == "$manuals/man1/beam-deflection.1.gz" ]] || fail "man beam-deflection finds $found"
+found=$(LC_ALL=C.UTF-8 MANPATH="$manuals" man -L en --where beam-deflection)
+[[ "$found" == "$manuals/en/man1/beam-deflection.1.gz" ]] || fail "man -L en beam-deflection finds $found"
 
 # The program as packaged: --version with no display at all, then a start on
 # the offscreen platform that quits once the main window is painted.

@@ -41,6 +41,7 @@ constexpr QtOption kQtOptions[] = {
 class CommandLine {
 public:
     explicit CommandLine(const QStringList& arguments)
+        : arguments_(arguments)
     {
         parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser_.setApplicationDescription(
@@ -68,6 +69,8 @@ public:
     // Prints the answer and returns the exit status.
     int answer() const
     {
+        if (const QStringList unknown = parser_.unknownOptionNames(); !unknown.isEmpty())
+            return fail(QString::fromUtf8("未知選項「%1」。").arg(asTyped(unknown).join(QString::fromUtf8("」、「"))));
         if (!understood_)
             return fail(parser_.errorText());
         if (const QStringList extra = parser_.positionalArguments(); !extra.isEmpty())
@@ -102,6 +105,29 @@ public:
     }
 
 private:
+    // The options as the user typed them ("--bogus", "-x"), where the parser
+    // names them without their dashes: the arguments before "--" that spell
+    // them, in order, each without its "=value".
+    QStringList asTyped(const QStringList& names) const
+    {
+        QStringList typed;
+        auto argument = arguments_.begin() + 1; // past the program's name
+        for (const QString& name : names) {
+            QString spelling = name;
+            for (; argument != arguments_.end() && *argument != QLatin1String("--"); ++argument) {
+                const QString option = argument->section(u'=', 0, 0);
+                const qsizetype dashes = option.startsWith(QLatin1String("--")) ? 2 : option.startsWith(u'-') ? 1 : 0;
+                if (dashes > 0 && option.sliced(dashes) == name) {
+                    spelling = option;
+                    ++argument;
+                    break;
+                }
+            }
+            typed << spelling;
+        }
+        return typed;
+    }
+
     static int fail(const QString& what)
     {
         std::fputs(QString::fromUtf8("beam-deflection：%1\n請執行 beam-deflection --help 查看可用的選項。\n")
@@ -112,6 +138,7 @@ private:
         return kCommandLineError;
     }
 
+    QStringList arguments_;
     QCommandLineParser parser_;
     QCommandLineOption help_{{QStringLiteral("h"), QStringLiteral("help")}, QString::fromUtf8("顯示這份說明後結束。")};
     QCommandLineOption version_{{QStringLiteral("v"), QStringLiteral("version")},

@@ -26,12 +26,20 @@ public:
     {
         while (position_ < text_.size() && isIgnored(text_[position_].unicode()))
             ++position_;
-        return position_ < text_.size() ? text_[position_].unicode() : u'\0';
+        return position_ < text_.size() ? halfWidth(text_[position_].unicode()) : u'\0';
     }
     void next() { ++position_; }
 
 private:
     static bool isIgnored(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+
+    // A Chinese input method in full-width mode types the digits, the point
+    // and the signs as their full-width forms; they read as the ASCII ones.
+    static char16_t halfWidth(char16_t c)
+    {
+        const bool fullWidth = (c >= u'０' && c <= u'９') || c == u'．' || c == u'－' || c == u'＋';
+        return fullWidth ? char16_t(c - (u'０' - u'0')) : c;
+    }
 
     QStringView text_;
     qsizetype position_ = 0;

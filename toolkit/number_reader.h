@@ -10,6 +10,8 @@ namespace toolkit {
 //
 // - Blanks, tabs and line feeds are skipped wherever they occur, even inside
 //   the number ("1 2.5" reads 12.5).
+// - The full-width digits, full stop, minus and plus (U+FF10 to U+FF19,
+//   U+FF0E, U+FF0D, U+FF0B) read as their ASCII forms ("１２．５" reads 12.5).
 // - Decimal: an optional sign, digits with at most one full stop, then an
 //   optional exponent: E or D (either case), an optional sign and digits. An
 //   exponent letter without digits after it ends the number before the letter

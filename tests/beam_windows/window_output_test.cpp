@@ -22,15 +22,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -47,6 +50,11 @@ using beam::BeamForm;
 using beam::DrawnCurve;
 
 namespace {
+
+// How long a dialog may take to close once answered, or an action to end
+// after its last dialog: far longer than either takes even under a sanitizer,
+// short enough that a dialog that does not close fails the test at once.
+constexpr qint64 kDialogPatienceMs = 10000;
 
 // What the actions must leave as it is: the dots, the list of curves, the
 // count, the legend and the deflection table.
@@ -176,6 +184,7 @@ private Q_SLOTS:
     void unwritableFileIsNamedAndNothingIsLeft();
     void fileNamedInTheDialogIsWritten_data();
     void fileNamedInTheDialogIsWritten();
+    void typedNameWinsOverAnExistingFileOfTheProposedName();
     void cancelledOrRefusedDialogWritesNothing_data();
     void cancelledOrRefusedDialogWritesNothing();
 
@@ -187,6 +196,8 @@ private:
     // its type `type` chosen and `path` typed in (empty: cancelled), any other
     // dialog closed, a message box read and closed.
     void answeringDialogs(const QString& path, int type, const std::function<void()>& action);
+    // Answers one dialog, as above.
+    void answer(QWidget* dialog, const QString& path, int type);
     // Triggers the client area's action of that caption.
     static void choose(const BeamForm& form, const QString& caption);
 
@@ -239,34 +250,76 @@ BeamForm& WindowOutputTest::openWithCurves()
 
 void WindowOutputTest::answeringDialogs(const QString& path, int type, const std::function<void()>& action)
 {
+    // Each dialog is answered once, from the event loop rather than from the
+    // timer's tick: a dialog that an answer opens in turn (the question
+    // whether to replace a file) is then answered by a later tick. When no
+    // new dialog has come for a long while and the action still runs, a
+    // dialog has stayed open after its answer: every dialog is rejected and
+    // the test fails, rather than wait for ever.
+    QList<QPointer<QWidget>> answered;
+    QElapsedTimer sinceAnswer;
+    sinceAnswer.start();
+    QStringList stuck;
     QTimer answerer;
     answerer.setInterval(10);
     connect(&answerer, &QTimer::timeout, this, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr)
+        if (sinceAnswer.hasExpired(kDialogPatienceMs)) {
+            answerer.stop();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* dialog = qobject_cast<QDialog*>(window)) {
+                    stuck << QString::fromLatin1(dialog->metaObject()->className());
+                    dialog->done(QDialog::Rejected);
+                }
+            }
+            if (stuck.isEmpty())
+                stuck << QStringLiteral("no dialog, yet the action went on");
             return;
-        dialogs_ << QString::fromLatin1(modal->metaObject()->className());
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            message_ = box->text();
-            box->accept();
-        } else if (auto* files = qobject_cast<QFileDialog*>(modal); files != nullptr && !path.isEmpty()) {
-            // As a user goes: the type first, then a whole path typed into
-            // the name box.
-            auto* types = files->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-            auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (types == nullptr || name == nullptr)
-                QFAIL("the file dialog has no list of types or no name box");
-            for (int step = 0; step < type; ++step)
-                QTest::keyClick(types, Qt::Key_Down);
-            name->setText(path);
-            QTest::keyClick(name, Qt::Key_Return);
-        } else {
-            qobject_cast<QDialog*>(modal)->reject();
         }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || answered.contains(modal))
+            return;
+        answered << modal;
+        sinceAnswer.restart();
+        dialogs_ << QString::fromLatin1(modal->metaObject()->className());
+        QMetaObject::invokeMethod(
+            this, [this, dialog = QPointer<QWidget>(modal), path, type] { answer(dialog, path, type); },
+            Qt::QueuedConnection);
     });
     answerer.start();
     action();
     answerer.stop();
+    QVERIFY2(stuck.isEmpty(),
+             qPrintable(QStringLiteral("still open after their answers: %1 (answered: %2)")
+                            .arg(stuck.join(QStringLiteral(", ")), dialogs_.join(QStringLiteral(", ")))));
+}
+
+void WindowOutputTest::answer(QWidget* dialog, const QString& path, int type)
+{
+    if (dialog == nullptr)
+        return;
+    if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        message_ = box->text();
+        box->accept();
+    } else if (auto* files = qobject_cast<QFileDialog*>(dialog); files != nullptr && !path.isEmpty()) {
+        // As a user goes: in the active dialog, the type first, then a whole
+        // path typed into the name box, which has the keyboard. (Without it,
+        // a file already selected in the list, such as an existing one of
+        // the proposed name, would stay selected and be taken instead.)
+        auto* types = files->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        files->activateWindow();
+        if (types == nullptr || name == nullptr || !QTest::qWaitForWindowActive(files)) {
+            files->reject();
+            QFAIL("the file dialog has no list of types or no name box, or it is not active");
+        }
+        for (int step = 0; step < type; ++step)
+            QTest::keyClick(types, Qt::Key_Down);
+        name->setFocus();
+        name->setText(path);
+        QTest::keyClick(name, Qt::Key_Return);
+    } else {
+        qobject_cast<QDialog*>(dialog)->reject();
+    }
 }
 
 // Saved as PNG, the window has the pixels of the screen at the screen's ratio.
@@ -591,9 +644,41 @@ void WindowOutputTest::fileNamedInTheDialogIsWritten()
     QFETCH(QByteArray, start);
     BeamForm& form = openWithCurves();
     answeringDialogs(folder_->filePath(answer), type, [&] { choose(form, caption); });
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(dialogs_, QStringList{QStringLiteral("QFileDialog")});
     QCOMPARE(QDir(folder_->path()).entryList(QDir::Files), QStringList{written});
     QVERIFY(readAll(folder_->filePath(written)).startsWith(start));
+}
+
+// The dialog opens in the home folder on a proposed name; where a file of
+// that name is there already, it is selected in the list, and the name typed
+// instead is still the one written.
+void WindowOutputTest::typedNameWinsOverAnExistingFileOfTheProposedName()
+{
+    BeamForm& form = windows_->beamWindow(0);
+    const QDir folder(folder_->path());
+    QVERIFY(folder.mkdir(QStringLiteral("home")));
+    const QString home = folder.filePath(QStringLiteral("home"));
+    const QString proposed = QStringLiteral("%1/%2 %3.png")
+                                 .arg(home, QString::fromUtf8(form.description().loadCase),
+                                      QDate::currentDate().toString(Qt::ISODate));
+    QFile existing(proposed);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    const QByteArray homeBefore = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home));
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", homeBefore); });
+
+    form.Show();
+    test_support::settle();
+    answeringDialogs(folder.filePath(QStringLiteral("typed.png")), 0,
+                     [&] { choose(form, QString::fromUtf8("另存圖片…")); });
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(dialogs_, QStringList{QStringLiteral("QFileDialog")});
+    QVERIFY(readAll(folder.filePath(QStringLiteral("typed.png"))).startsWith("\x89PNG"));
+    QCOMPARE(QFileInfo(proposed).size(), 0);
 }
 
 void WindowOutputTest::cancelledOrRefusedDialogWritesNothing_data()
@@ -639,6 +724,8 @@ void WindowOutputTest::cancelledOrRefusedDialogWritesNothing()
         else
             QTest::keySequence(form.window(), keys);
     });
+    if (QTest::currentTestFailed())
+        return;
     QCOMPARE(dialogs_, dialogs);
     if (!path.isEmpty())
         QVERIFY2(message_.contains(QDir::toNativeSeparators(path)), qPrintable(message_));

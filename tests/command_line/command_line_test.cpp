@@ -92,9 +92,16 @@ void CommandLineTest::wrongCommandLineIsAnErrorAndOpensNoWindow_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << "未知選項「bogus」";
-    QTest::newRow("unknown single-dash option") << QStringList{"-x"} << "未知選項「x」";
-    QTest::newRow("unknown option beside a good one") << QStringList{"--version", "--bogus"} << "未知選項「bogus」";
+    // Unknown options are named as typed, with their dashes.
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << "未知選項「--bogus」。";
+    QTest::newRow("unknown single-dash option") << QStringList{"-x"} << "未知選項「-x」。";
+    QTest::newRow("unknown single-dash word") << QStringList{"-bogus"} << "未知選項「-bogus」。";
+    QTest::newRow("unknown option with a value") << QStringList{"--bogus=5"} << "未知選項「--bogus」。";
+    QTest::newRow("unknown option beside a good one") << QStringList{"--version", "--bogus"} << "未知選項「--bogus」。";
+    QTest::newRow("two unknown options") << QStringList{"-x", "--bogus"} << "未知選項「-x」、「--bogus」。";
+    QTest::newRow("unknown option after a Qt option's value")
+        << QStringList{"-platform", "offscreen", "-x"} << "未知選項「-x」。";
+    QTest::newRow("option after -- is an argument") << QStringList{"--", "--bogus"} << "不接受引數「--bogus」";
     QTest::newRow("argument") << QStringList{"load.txt"} << "不接受引數「load.txt」";
     QTest::newRow("Qt option without its value") << QStringList{"-platform"} << "缺少「-platform」後的值";
 }

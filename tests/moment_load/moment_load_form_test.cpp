@@ -74,6 +74,7 @@ private Q_SLOTS:
     void symbolAndCurveFollowThePosition_data();
     void symbolAndCurveFollowThePosition();
     void symbolHidesPointsInItsBoxButNotOnTheBeam();
+    void symbolTurnsTheWayTheCurvesBend();
 
 private:
     MomentLoadForm& open();
@@ -217,6 +218,31 @@ void MomentLoadFormTest::symbolHidesPointsInItsBoxButNotOnTheBeam()
     }
     QVERIFY(hidden > 0);
     QVERIFY(onBeam > 0);
+}
+
+// A couple at the left support lifts the beam there, so it turns
+// counter-clockwise: the ribbon rises at the lower right and comes down on
+// the left, where its arrowhead is the lowest part of the drawing.
+void MomentLoadFormTest::symbolTurnsTheWayTheCurvesBend()
+{
+    open();
+    QVERIFY(extremeOf(0).y < moment_load::kBeamLine);
+
+    toolkit::PictureBox& symbol = *controls().OLE1;
+    QImage drawing(symbol.size(), QImage::Format_ARGB32);
+    drawing.fill(Qt::transparent);
+    symbol.render(&drawing, QPoint(), QRegion(), QWidget::RenderFlags());
+
+    int lowestRow = -1;
+    for (int y = 0; y < drawing.height(); ++y)
+        for (int x = 0; x < drawing.width(); ++x)
+            if (qAlpha(drawing.pixel(x, y)) != 0)
+                lowestRow = y;
+    QVERIFY(lowestRow > drawing.height() / 2);
+    for (int x = 0; x < drawing.width(); ++x)
+        if (qAlpha(drawing.pixel(x, lowestRow)) != 0)
+            QVERIFY2(x < drawing.width() / 2,
+                     qPrintable(QStringLiteral("ink at x = %1 of %2").arg(x).arg(drawing.width())));
 }
 
 QTEST_MAIN(MomentLoadFormTest)

@@ -30,6 +30,8 @@ private Q_SLOTS:
     void plainDecimalTextReadsAsTheCLibraryDoes();
     void blanksAnywhereChangeNothing_data();
     void blanksAnywhereChangeNothing();
+    void fullWidthFormsReadAsTheirAsciiForms_data();
+    void fullWidthFormsReadAsTheirAsciiForms();
 };
 
 void NumberReaderTest::reads_data()
@@ -137,10 +139,12 @@ void NumberReaderTest::reads_data()
     QTest::newRow("ampersand without H or O") << "&X1" << 0.0;
     QTest::newRow("sign before ampersand") << "-&H10" << 0.0;
 
-    // Only ASCII digits and signs count.
-    QTest::newRow("full-width digit") << QString::fromUtf8("２") << 0.0;
-    QTest::newRow("full-width digit after an ASCII one") << QString::fromUtf8("1２") << 1.0;
+    // Of the other digits and signs, only the full-width ones count.
     QTest::newRow("Arabic-Indic digit") << QString::fromUtf8("٣") << 0.0;
+    QTest::newRow("full-width exponent letter") << QString::fromUtf8("１Ｅ２") << 1.0;
+    QTest::newRow("full-width ampersand") << QString::fromUtf8("＆H1F") << 0.0;
+    QTest::newRow("full-width comma") << QString::fromUtf8("１，５") << 1.0;
+    QTest::newRow("ideographic space ends the number") << QString::fromUtf8("１　２") << 1.0;
     QTest::newRow("minus sign character") << QString::fromUtf8("−5") << 0.0;
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "5" << 0.0;
 }
@@ -192,6 +196,39 @@ void NumberReaderTest::blanksAnywhereChangeNothing()
                      qPrintable(QStringLiteral("%1 reads %2").arg(spaced.toHtmlEscaped(), described(actual))));
         }
     }
+}
+
+void NumberReaderTest::fullWidthFormsReadAsTheirAsciiForms_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("ascii");
+
+    QTest::newRow("digit") << QString::fromUtf8("５") << "5";
+    QTest::newRow("every digit") << QString::fromUtf8("１２３４５６７８９０") << "1234567890";
+    QTest::newRow("full stop") << QString::fromUtf8("１２．５") << "12.5";
+    QTest::newRow("ASCII full stop between full-width digits") << QString::fromUtf8("１２.５") << "12.5";
+    QTest::newRow("minus") << QString::fromUtf8("－５") << "-5";
+    QTest::newRow("plus") << QString::fromUtf8("＋７") << "+7";
+    QTest::newRow("fraction without whole part") << QString::fromUtf8("－．２５") << "-.25";
+    QTest::newRow("exponent digits and sign") << QString::fromUtf8("１e－２") << "1e-2";
+    QTest::newRow("mixed with ASCII digits") << QString::fromUtf8("1２3") << "123";
+    QTest::newRow("with a unit") << QString::fromUtf8("２．５公斤") << "2.5";
+    QTest::newRow("blanks inside") << QString::fromUtf8(" １ ２ ") << "12";
+    QTest::newRow("second full stop ends the number") << QString::fromUtf8("１．２．３") << "1.2";
+    QTest::newRow("two signs") << QString::fromUtf8("－＋５") << "-+5";
+    QTest::newRow("hexadecimal digits") << QString::fromUtf8("&H１F") << "&H1F";
+    QTest::newRow("octal digit 8 still ends the number") << QString::fromUtf8("&O７８") << "&O78";
+}
+
+// A Chinese input method in full-width mode types these; they read as if
+// typed in ASCII.
+void NumberReaderTest::fullWidthFormsReadAsTheirAsciiForms()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, ascii);
+    const double expected = readLeadingNumber(ascii);
+    const double actual = readLeadingNumber(text);
+    QVERIFY2(actual == expected, qPrintable(described(actual) + " instead of " + described(expected)));
 }
 
 QTEST_GUILESS_MAIN(NumberReaderTest)

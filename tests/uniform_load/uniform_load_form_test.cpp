@@ -13,6 +13,7 @@
 #include "toolkit/program.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -101,7 +103,16 @@ void UniformLoadFormTest::type(const QString& text)
 {
     c().Text1.selectAll();
     QTest::keyClick(&c().Text1, Qt::Key_Delete);
-    QTest::keyClicks(&c().Text1, text);
+    const bool onTheKeyboard = std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() < 0x80; });
+    if (onTheKeyboard) {
+        QTest::keyClicks(&c().Text1, text);
+    } else {
+        // An input method hands over what it composed as one commit.
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QCoreApplication::sendEvent(&c().Text1, &commit);
+        QCOMPARE(c().Text1.text(), text);
+    }
 }
 
 void UniformLoadFormTest::opensWithTextZeroAndAnEmptyLegend()
@@ -179,6 +190,10 @@ void UniformLoadFormTest::typedLoadIsPlottedAsRead_data()
     QTest::newRow("comma") << "1,5" << 2250.3125;
     QTest::newRow("negative bends upward") << "-5" << 1078.4375;
     QTest::newRow("hexadecimal") << "&HA" << 4008.125;
+    // As a Chinese input method types in full-width mode.
+    QTest::newRow("full-width digit") << QString::fromUtf8("５") << 3031.5625;
+    QTest::newRow("full-width minus and digit") << QString::fromUtf8("－５") << 1078.4375;
+    QTest::newRow("full-width point") << QString::fromUtf8("２．５") << 2543.28125;
 }
 
 void UniformLoadFormTest::typedLoadIsPlottedAsRead()
