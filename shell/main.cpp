@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "shell/application.h"
 #include "shell/main_form.h"
-#include "shell/window_list.h"
-#include "toolkit/application.h"
+#include "shell/windows.h"
 #include "toolkit/client_area.h"
 #include "toolkit/form_window.h"
 
@@ -167,7 +167,7 @@ int main(int argc, char** argv)
         // An application object without windows, which needs no display, for
         // Qt's translations; read again, so that its messages are translated.
         QCoreApplication answering(argc, argv);
-        toolkit::installQtTranslations();
+        toolkit::installQtTranslations(QString::fromLatin1(shell::kQtTranslations));
         return CommandLine(arguments).answer();
     }
     if (commandLine.displayMissing()) {
@@ -176,7 +176,7 @@ int main(int argc, char** argv)
         return kNoDisplay;
     }
 
-    toolkit::Application app(argc, argv);
+    shell::Application app(argc, argv);
     shell::Windows windows(app.program());
     ExitAfterFirstPaint exitAfterPaint;
     windows.Form1().Show();
