@@ -42,7 +42,7 @@ struct BeamControls {
 // next colour and records it in the legend; the plot button draws the current
 // curve in a fixed colour, the clear button erases curves and legend, and the
 // leave button brings back the main window. A window's own class supplies its
-// plot button, the one handler in which the three windows differ.
+// plot button, the one handler in which the beam windows differ.
 class BeamForm : public toolkit::FormWith<BeamControls, BeamWindow> {
     Q_OBJECT
 public:
