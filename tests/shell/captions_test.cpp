@@ -14,8 +14,10 @@
 
 #include <iconv.h>
 
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace toolkit;
@@ -56,6 +58,8 @@ private Q_SLOTS:
     void big5CheckRejectsOtherScripts();
     void textsAreBig5_data();
     void textsAreBig5();
+    void controlNamesAreUnique_data();
+    void controlNamesAreUnique();
     void picturesAreInTheProgram_data();
     void picturesAreInTheProgram();
 };
@@ -94,6 +98,24 @@ void CaptionsTest::textsAreBig5()
     const bool isFontFace = QByteArray(QTest::currentDataTag()).endsWith(" font");
     if (isFontFace)
         QVERIFY(text == QString::fromUtf8(kMing) || text == QString::fromUtf8(kKai));
+}
+
+// Handlers find a control by its name and index: two rows of one window with
+// the same ones (a new menu entry named like 結束's mnu4) would leave one of
+// them unreachable.
+void CaptionsTest::controlNamesAreUnique_data()
+{
+    QTest::addColumn<const Window*>("layout");
+    for (const Window* window : allLayouts())
+        QTest::addRow("%s", window->name) << window;
+}
+
+void CaptionsTest::controlNamesAreUnique()
+{
+    QFETCH(const Window*, layout);
+    std::set<std::pair<std::string, int>> seen;
+    for (const Control& row : layout->controls)
+        QVERIFY2(seen.insert({row.name, row.index}).second, row.name);
 }
 
 // A picture missing from the program's resources would leave its window
