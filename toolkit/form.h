@@ -93,8 +93,9 @@ private:
 
 // A Form whose handlers reach their controls through a struct of typed
 // references, looked up once per load: controls().Text1. The struct is made
-// from the loaded window's ControlSet and the arguments given here, kept for
-// every load (a beam window's description says which controls it has).
+// from the loaded window's ControlSet and the arguments given here, kept by
+// reference for every load (a beam window's description says which controls
+// it has), so they must outlive the window.
 template<class Controls, class... LookUp>
 class FormWith : public Form {
 public:
