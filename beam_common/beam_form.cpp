@@ -57,7 +57,7 @@ BeamControls::BeamControls(const toolkit::ControlSet& controls, const BeamWindow
 }
 
 BeamForm::BeamForm(toolkit::Program& program, toolkit::Form& mainWindow, const BeamWindow& window)
-    : Form(program, window.layout)
+    : FormWith(program, window.layout, window)
     , window_(window)
     , Form1(mainWindow)
 {
@@ -70,9 +70,13 @@ const DeflectionTable* BeamForm::deflectionTable() const
     return DeflectionTable ? &*DeflectionTable : nullptr;
 }
 
-void BeamForm::bind(const toolkit::ControlSet& set)
+OutputSource BeamForm::output() const
 {
-    BeamControls& c = controls_.emplace(set, window_);
+    return beamOutput({window()->clientArea(), window_, curves_});
+}
+
+void BeamForm::connectEvents(BeamControls& c)
+{
     connect(&c.Command1, &QPushButton::clicked, this, &BeamForm::Command1_Click);
     connect(&c.Command2, &QPushButton::clicked, this, &BeamForm::Command2_Click);
     connect(&c.Command3, &QPushButton::clicked, this, &BeamForm::Command3_Click);
@@ -80,9 +84,9 @@ void BeamForm::bind(const toolkit::ControlSet& set)
     connect(&c.HScroll1, &QScrollBar::valueChanged, this, &BeamForm::HScroll1_Change);
 
     // Print, save, copy and export: the client area's context menu and shortcuts.
-    for (const OutputAction& output : kOutputActions)
-        connect(&addOutputAction(window()->clientArea(), output), &QAction::triggered, this,
-                [this, &output] { output.run(*this); });
+    for (const OutputAction& action : kOutputActions)
+        connect(&addContextAction(window()->clientArea(), action), &QAction::triggered, this,
+                [this, &action] { action.run(output()); });
 
     toolkit::ClientArea& drawing = window()->clientArea();
     drawing.installEventFilter(this);
@@ -124,10 +128,9 @@ void BeamForm::describeCurves()
     window()->clientArea().setAccessibleDescription(curvesDescription(window_, curves_));
 }
 
-void BeamForm::release()
+void BeamForm::releaseControls(BeamControls& /*c*/)
 {
     window()->clientArea().removeEventFilter(this);
-    controls_.reset();
     curves_.clear();
 }
 

@@ -6,6 +6,7 @@
 #include "beam_common/curve_list.h"
 #include "beam_common/deflection_table.h"
 #include "beam_common/legend_grid.h"
+#include "beam_common/window_picture.h"
 #include "toolkit/form.h"
 
 #include <memory>
@@ -21,9 +22,6 @@ class PictureBox;
 } // namespace toolkit
 
 namespace beam {
-
-// Every beam window plots a curve as one dot per sample, this many pixels across.
-inline constexpr int kCurveDotWidth = 2;
 
 // The controls every beam window has, looked up once per load.
 struct BeamControls {
@@ -44,22 +42,21 @@ struct BeamControls {
 // next colour and records it in the legend; the plot button draws the current
 // curve in a fixed colour, the clear button erases curves and legend, and the
 // leave button brings back the main window. A window's own class supplies its
-// plot button, the one handler in which the three windows differ.
-class BeamForm : public toolkit::Form {
+// plot button, the one handler in which the beam windows differ.
+class BeamForm : public toolkit::FormWith<BeamControls, BeamWindow> {
     Q_OBJECT
 public:
     BeamForm(toolkit::Program& program, toolkit::Form& mainWindow, const BeamWindow& window);
 
     const BeamWindow& description() const { return window_; }
-    // While loaded, tests reach the controls as the handlers do.
-    BeamControls& controls() { return *controls_; }
-    const BeamControls& controls() const { return *controls_; }
 
     const beam::ChangeCount& changeCount() const { return ChangeCount; }
     // Only in windows that keep one.
     const beam::DeflectionTable* deflectionTable() const;
     // The curves drawn since the last clear; empty while unloaded.
     const CurveList& curves() const { return curves_; }
+    // What the output actions print, save, copy and export; only while loaded.
+    OutputSource output() const;
 
     // Handlers, public so that tests can run them as the event loop would.
     void Form_Load() override;
@@ -80,8 +77,8 @@ protected:
     void plot(double load);
 
 private:
-    void bind(const toolkit::ControlSet& set) final;
-    void release() final;
+    void connectEvents(BeamControls& c) final;
+    void releaseControls(BeamControls& c) final;
     void recordChange(double load);
     void drawCurve(const DrawnCurve& drawn);
     // The drawing area's tooltip for the pointer at `pixel`, or none.
@@ -97,7 +94,6 @@ private:
     // The curves on the window, beside its drawing surface: both are emptied by
     // the clear button and by unloading.
     CurveList curves_;
-    std::optional<BeamControls> controls_;
 };
 
 // How the window list makes a beam window of class F.

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "beam_common/window_output.h"
 
-#include "beam_common/beam_form.h"
-#include "beam_common/curve_table.h"
-#include "beam_common/window_picture.h"
-#include "toolkit/client_area.h"
-#include "toolkit/form_window.h"
+#include "beam_common/output_pictures.h"
+#include "beam_common/output_source.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -22,6 +19,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -50,10 +48,16 @@ std::optional<QString> writeFile(const QString& path, const QByteArray& content)
     return QString::fromUtf8("無法寫入檔案「%1」：\n%2").arg(QDir::toNativeSeparators(path), file.errorString());
 }
 
-void tell(const BeamForm& form, const char* title, const std::optional<QString>& problem)
+// The window that dialogs and messages stand over.
+QWidget* windowOf(const OutputSource& source)
+{
+    return source.clientArea.window();
+}
+
+void tell(const OutputSource& source, const char* title, const std::optional<QString>& problem)
 {
     if (problem)
-        QMessageBox::warning(form.window(), QString::fromUtf8(title), *problem);
+        QMessageBox::warning(windowOf(source), QString::fromUtf8(title), *problem);
 }
 
 // A kind of file the save dialog offers: its name filter and its extension.
@@ -66,10 +70,10 @@ constexpr FileType kPictureTypes[] = {{"PNG 圖片 (*.png)", "png"}, {"SVG 向�
 constexpr FileType kDataTypes[] = {{"CSV 表格 (*.csv)", "csv"}};
 
 // Asks where to write, in Qt's own file dialog: it is the same on every
-// desktop, and tests can drive it. It proposes the load case and today's date
+// desktop, and tests can drive it. It proposes the title and today's date
 // in the home folder. A name without an extension takes the chosen type's.
 // Empty when cancelled.
-QString askForFile(const BeamForm& form, const char* title, std::span<const FileType> types)
+QString askForFile(const OutputSource& source, const char* title, std::span<const FileType> types)
 {
     QStringList filters;
     for (const FileType& type : types)
@@ -77,7 +81,7 @@ QString askForFile(const BeamForm& form, const char* title, std::span<const File
     const auto extensionOf = [&](const QString& filter) {
         return QString::fromLatin1(types[std::size_t(std::max<qsizetype>(0, filters.indexOf(filter)))].extension);
     };
-    QFileDialog dialog(form.window(), QString::fromUtf8(title));
+    QFileDialog dialog(windowOf(source), QString::fromUtf8(title));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters(filters);
@@ -86,59 +90,58 @@ QString askForFile(const BeamForm& form, const char* title, std::span<const File
                      [&](const QString& filter) { dialog.setDefaultSuffix(extensionOf(filter)); });
     dialog.setDirectory(QDir::home());
     dialog.selectFile(QStringLiteral("%1 %2.%3")
-                          .arg(QString::fromUtf8(form.description().loadCase),
-                               QDate::currentDate().toString(Qt::ISODate), extensionOf(filters.front())));
+                          .arg(source.title, QDate::currentDate().toString(Qt::ISODate), extensionOf(filters.front())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
 }
 
-// A page of the window's shape, named after its load case.
-void preparePrinter(QPrinter& printer, const BeamForm& form)
+// A page of the window's shape, named after its title.
+void preparePrinter(QPrinter& printer, const OutputSource& source)
 {
-    const QSize client = form.window()->clientArea().size();
+    const QSize client = source.clientArea.size();
     printer.setPageOrientation(client.width() >= client.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setDocName(QString::fromUtf8(form.description().loadCase));
+    printer.setDocName(source.title);
 }
 
-void print(const BeamForm& form)
+void print(const OutputSource& source)
 {
     QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer, form);
-    QPrintDialog dialog(&printer, form.window());
+    preparePrinter(printer, source);
+    QPrintDialog dialog(&printer, windowOf(source));
     if (dialog.exec() == QDialog::Accepted)
-        tell(form, "列印", printWindow(printer, form));
+        tell(source, "列印", printWindow(printer, source));
 }
 
-void previewPrint(const BeamForm& form)
+void previewPrint(const OutputSource& source)
 {
     QPrinter printer(QPrinter::HighResolution);
-    preparePrinter(printer, form);
-    QPrintPreviewDialog dialog(&printer, form.window());
+    preparePrinter(printer, source);
+    QPrintPreviewDialog dialog(&printer, windowOf(source));
     // As large as the window it shows; its own size leaves the page a thumbnail.
-    dialog.resize(form.window()->size());
+    dialog.resize(windowOf(source)->size());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&form](QPrinter* target) { tell(form, "列印", printWindow(*target, form)); });
+                     [&source](QPrinter* target) { tell(source, "列印", printWindow(*target, source)); });
     dialog.exec();
 }
 
-void savePicture(const BeamForm& form)
+void savePicture(const OutputSource& source)
 {
-    const QString path = askForFile(form, "另存圖片", kPictureTypes);
+    const QString path = askForFile(source, "另存圖片", kPictureTypes);
     if (!path.isEmpty())
-        tell(form, "另存圖片", writePicture(form, path));
+        tell(source, "另存圖片", writePicture(source, path));
 }
 
-void copyPicture(const BeamForm& form)
+void copyPicture(const OutputSource& source)
 {
-    QGuiApplication::clipboard()->setImage(windowImage(form));
+    QGuiApplication::clipboard()->setImage(windowImage(source));
 }
 
-void exportData(const BeamForm& form)
+void exportData(const OutputSource& source)
 {
-    const QString path = askForFile(form, "匯出資料", kDataTypes);
+    const QString path = askForFile(source, "匯出資料", kDataTypes);
     if (!path.isEmpty())
-        tell(form, "匯出資料", writeData(form, path));
+        tell(source, "匯出資料", writeData(source, path));
 }
 
 constexpr OutputAction kActions[] = {
@@ -153,11 +156,10 @@ constexpr OutputAction kActions[] = {
 
 constinit const std::span<const OutputAction> kOutputActions = kActions;
 
-QAction& addOutputAction(QWidget& clientArea, const OutputAction& output)
+QAction& addContextAction(QWidget& clientArea, const QString& caption, const QList<QKeySequence>& shortcuts)
 {
-    auto* action = new QAction(QString::fromUtf8(output.caption), &clientArea);
-    if (output.shortcut != QKeySequence::UnknownKey)
-        action->setShortcuts(output.shortcut);
+    auto* action = new QAction(caption, &clientArea);
+    action->setShortcuts(shortcuts);
     // A right click on the client area, or on a control that has no menu of
     // its own, lists the client area's actions.
     clientArea.setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -165,22 +167,27 @@ QAction& addOutputAction(QWidget& clientArea, const OutputAction& output)
     return *action;
 }
 
-std::optional<QString> writePicture(const BeamForm& form, const QString& path)
+QAction& addContextAction(QWidget& clientArea, const OutputAction& output)
+{
+    return addContextAction(clientArea, QString::fromUtf8(output.caption), QKeySequence::keyBindings(output.shortcut));
+}
+
+std::optional<QString> writePicture(const OutputSource& source, const QString& path)
 {
     if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
-        return writeFile(path, windowSvg(form));
+        return writeFile(path, windowSvg(source));
     QBuffer png;
     png.open(QIODevice::WriteOnly);
-    windowImage(form).save(&png, "PNG");
+    windowImage(source).save(&png, "PNG");
     return writeFile(path, png.data());
 }
 
-std::optional<QString> writeData(const BeamForm& form, const QString& path)
+std::optional<QString> writeData(const OutputSource& source, const QString& path)
 {
-    return writeFile(path, curveTable(form.description(), form.curves()));
+    return writeFile(path, source.table());
 }
 
-std::optional<QString> printWindow(QPrinter& printer, const BeamForm& form)
+std::optional<QString> printWindow(QPrinter& printer, const OutputSource& source)
 {
     // Printing into a file goes through QSaveFile like every file the window
     // writes: all of it or nothing, and a reason when it fails.
@@ -193,14 +200,15 @@ std::optional<QString> printWindow(QPrinter& printer, const BeamForm& form)
         pdf.setTitle(printer.docName());
         pdf.setCreator(QCoreApplication::applicationName());
         QPainter painter(&pdf);
-        paintPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), form);
+        paintPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), source);
         painter.end();
         return writeFile(printer.outputFileName(), document.data());
     }
     QPainter painter;
     if (!painter.begin(&printer))
         return QString::fromUtf8("無法在印表機「%1」上列印。").arg(printer.printerName());
-    paintPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()), form);
+    paintPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()),
+              source);
     return std::nullopt;
 }
 

@@ -1,19 +1,29 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QImage>
+#include "beam_common/output_source.h"
 
 class QPainter;
-class QRectF;
+
+namespace toolkit {
+class ClientArea;
+} // namespace toolkit
 
 namespace beam {
 
-class BeamForm;
+class CurveList;
+struct BeamWindow;
 
-// How a picture of a window draws its curves: dot by dot as the window plots
-// them, so that a picture at the screen's pixel ratio equals the screen pixel
-// for pixel, or one line per curve, which stays sharp at any size.
-enum class CurveStroke { Dots, Lines };
+// Every beam window plots a curve as one dot per sample, this many pixels across.
+inline constexpr int kCurveDotWidth = 2;
+
+// What a beam window's output needs of it: the loaded window's client area,
+// its description and the curves on it.
+struct BeamView {
+    const toolkit::ClientArea& clientArea;
+    const BeamWindow& window;
+    const CurveList& curves;
+};
 
 // Draws a loaded beam window's client area onto any painter, as the window
 // shows it: background, figures, labels, legend, the curves of its list of
@@ -23,19 +33,10 @@ enum class CurveStroke { Dots, Lines };
 // Coordinates are the client area's pixels, the layout's twips through the
 // toolkit's one conversion; the caller scales to its device. The window, its
 // curves and its legend stay as they are.
-void drawWindow(QPainter& painter, const BeamForm& form, CurveStroke stroke);
+void drawWindow(QPainter& painter, const BeamView& view, CurveStroke stroke);
 
-// The client area as an image at twice its size, or at the screen's pixel
-// ratio where that is larger.
-QImage windowImage(const BeamForm& form);
-
-// The client area as an SVG document at its size: the curves as one path each,
-// the texts as text.
-QByteArray windowSvg(const BeamForm& form);
-
-// One printed page within `page` (device coordinates): a title line with the
-// window's load case and today's date, and under it the client area, as large
-// as the rest of the page allows with its proportions kept.
-void paintPage(QPainter& painter, const QRectF& page, const BeamForm& form);
+// A beam window's output: that picture, titled with its load case, and the
+// table of its curves.
+OutputSource beamOutput(const BeamView& view);
 
 } // namespace beam

@@ -3,10 +3,14 @@
 
 #include <QScrollBar>
 
+namespace moment_load {
+
 // Plot: the symbol moves to the current position, whose curve is drawn in
 // light green; the legend and ChangeCount stay as they are.
-void MomentLoadForm::Command1_Click()
+void Form::Command1_Click()
 {
     showLoadValue();
     plot(controls().HScroll1.value());
 }
+
+} // namespace moment_load

@@ -5,6 +5,8 @@
 
 using namespace toolkit;
 
+namespace moment_load {
+
 namespace {
 
 // Rows in layout order. Legend cells lie in frame1, relative to its outer
@@ -133,7 +135,7 @@ constexpr const char* kLegendRows[] = {"Label5", "Label6", "Label7", "Label8", "
 
 } // namespace
 
-const Window kMomentLoadLayout{
+const Window kLayout{
     .name = "Form4",
     .caption = "Form4",
     .clientWidth = 11520,
@@ -144,8 +146,8 @@ const Window kMomentLoadLayout{
     .controls = kControls,
 };
 
-constinit const beam::BeamWindow kMomentLoadWindow{
-    .layout = kMomentLoadLayout,
+constinit const beam::BeamWindow kWindow{
+    .layout = kLayout,
     .loadCase = "彎矩負荷",
     .beamUnder = moment_load::beamUnder,
     .mapping = moment_load::kMapping,
@@ -157,3 +159,5 @@ constinit const beam::BeamWindow kMomentLoadWindow{
     .keepsDeflectionTable = true,
     .magnitude = "3000 KN-m",
 };
+
+} // namespace moment_load

@@ -5,6 +5,8 @@
 
 using namespace toolkit;
 
+namespace point_load {
+
 namespace {
 
 // Rows in the window's own order: the legend cells right after their frame,
@@ -225,7 +227,7 @@ constexpr const char* kLegendColumns[] = {
 
 } // namespace
 
-const Window kPointLoadLayout{
+const Window kLayout{
     .name = "Form2",
     .caption = "Form2",
     .clientWidth = 8115,
@@ -234,8 +236,8 @@ const Window kPointLoadLayout{
     .controls = kControls,
 };
 
-constinit const beam::BeamWindow kPointLoadWindow{
-    .layout = kPointLoadLayout,
+constinit const beam::BeamWindow kWindow{
+    .layout = kLayout,
     .loadCase = "集中負荷",
     .beamUnder = point_load::beamUnder,
     .mapping = point_load::kMapping,
@@ -247,3 +249,5 @@ constinit const beam::BeamWindow kPointLoadWindow{
     .keepsDeflectionTable = true,
     .magnitude = "1500 kg",
 };
+
+} // namespace point_load

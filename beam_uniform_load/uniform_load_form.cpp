@@ -5,10 +5,14 @@
 
 #include <QLineEdit>
 
+namespace uniform_load {
+
 // Plot: the curve for the load in Text1, read as leniently as the user may
 // type it, in light green. The legend, ChangeCount and the scroll bar stay as
 // they are.
-void UniformLoadForm::Command1_Click()
+void Form::Command1_Click()
 {
     plot(toolkit::readLeadingNumber(controls().Text1.text()));
 }
+
+} // namespace uniform_load

@@ -5,6 +5,8 @@
 
 using namespace toolkit;
 
+namespace uniform_load {
+
 namespace {
 
 // One row per control, as the layout reads.
@@ -189,7 +191,7 @@ constexpr const char* kLegendRows[] = {
 
 } // namespace
 
-const Window kUniformLoadLayout{
+const Window kLayout{
     .name = "Form3",
     .caption = "Form3",
     .clientWidth = 7605,
@@ -200,8 +202,8 @@ const Window kUniformLoadLayout{
 };
 
 // No symbol moves and no magnitude is shown: the load's size is the value.
-constinit const beam::BeamWindow kUniformLoadWindow{
-    .layout = kUniformLoadLayout,
+constinit const beam::BeamWindow kWindow{
+    .layout = kLayout,
     .loadCase = "均佈負荷",
     .beamUnder = uniform_load::beamUnder,
     .mapping = uniform_load::kMapping,
@@ -211,3 +213,5 @@ constinit const beam::BeamWindow kUniformLoadWindow{
     .legendLines = kLegendRows,
     .plotColour = 10, // light green
 };
+
+} // namespace uniform_load

@@ -2,7 +2,7 @@
 // For every beam window of the window list: one curve alone, and one whole
 // change of its scroll bar.
 #include "beam_common/beam_form.h"
-#include "shell/window_list.h"
+#include "shell/windows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/layout.h"
 #include "toolkit/program.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "shell/main_form.h"
-#include "shell/window_list.h"
+#include "shell/windows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/form_window.h"
 #include "toolkit/program.h"

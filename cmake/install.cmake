@@ -1,7 +1,7 @@
 # What `cmake --install` puts in place, under the usual folders of
 # GNUInstallDirs: the program, its desktop entry, its icon in the desktop's
-# icon theme, its AppStream metadata and its manual pages. The Debian package
-# holds the same files: cmake/package.cmake.
+# icon theme, its AppStream metadata, its manual pages and its copyright file.
+# The Debian package holds the same files: cmake/package.cmake.
 include(GNUInstallDirs)
 
 # Where the project is published: the home page of its metadata, whose docs/
@@ -26,6 +26,17 @@ endforeach()
 set(metainfo ${PROJECT_BINARY_DIR}/${BEAM_DEFLECTION_APP_ID}.metainfo.xml)
 configure_file(resources/desktop/metainfo.xml.in ${metainfo} @ONLY)
 install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The licence, LICENSE, as the package's copyright file in Debian's
+# machine-readable format: its text after the licence's title, each line
+# indented by a space and each empty line a lone dot.
+file(READ LICENSE licence)
+string(REGEX REPLACE "^MIT License\n\n" "" licence "${licence}")
+string(REGEX REPLACE "\n+$" "" licence "${licence}")
+string(REPLACE "\n\n" "\n.\n" licence "${licence}")
+string(REPLACE "\n" "\n " LICENSE_TEXT " ${licence}")
+configure_file(resources/desktop/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 # The manual pages, compressed as Debian keeps them: the Traditional Chinese
 # one, in the program's language, for `man beam-deflection`, and the English

@@ -12,11 +12,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${BEAM_DEFLECTION_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "deflection curves of a simply supported beam, for teaching")
 set(CPACK_PACKAGE_DESCRIPTION
-    "A teaching program for the mechanics of materials. Three windows load a\n\
-simply supported beam with a concentrated force, a uniformly distributed load\n\
-and a concentrated bending moment; each change of the load plots the new\n\
-deflection curve point by point in a colour of its own, so that the curves\n\
-can be compared. The interface is in Traditional Chinese.")
+    "A teaching program for the mechanics of materials. Each of its windows loads\n\
+a simply supported beam in one way, such as a concentrated force moved along\n\
+it or a uniformly distributed load of growing size; each change of the load\n\
+plots the new deflection curve point by point in a colour of its own, so that\n\
+the curves can be compared. The interface is in Traditional Chinese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

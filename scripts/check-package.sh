@@ -23,7 +23,7 @@ fail() {
 }
 
 # Every file, and only these: the program, the desktop entry, the icon in the
-# icon theme's sizes, the metadata and the manual pages.
+# icon theme's sizes, the metadata, the manual pages and the copyright file.
 expected=(
     ./usr/bin/beam-deflection
     ./usr/share/applications/beam-deflection.desktop
@@ -33,6 +33,7 @@ for size in 16 22 24 32 48 64 128 256; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/beam-deflection.png")
 done
 expected+=(
+    ./usr/share/doc/beam-deflection/copyright
     ./usr/share/man/en/man1/beam-deflection.1.gz
     ./usr/share/man/man1/beam-deflection.1.gz
     ./usr/share/metainfo/invalid.beam_deflection.BeamDeflection.metainfo.xml
@@ -53,6 +54,13 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6
     grep --quiet --line-regexp --fixed-strings "$package" <<<"$depended" \
         || fail "does not depend on $package: $depends"
 done
+
+# The copyright file gives the project's licence, LICENSE, whole.
+copyright="$work/root/usr/share/doc/beam-deflection/copyright"
+grep --quiet --line-regexp 'License: MIT' "$copyright" || fail "the copyright file names no MIT licence"
+licence=$(awk '/^License: MIT$/ { text = ""; next } { sub(/^ /, ""); if ($0 == ".") $0 = ""; text = text $0 "\n" } END { printf "%s", text }' "$copyright")
+[[ "$licence" == "$(tail -n +3 LICENSE)" ]] \
+    || fail "the copyright file does not hold the text of LICENSE"
 
 desktop-file-validate "$work/root/usr/share/applications/beam-deflection.desktop" \
     || fail "desktop-file-validate found errors"

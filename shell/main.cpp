@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "beam_common/beam_window.h"
+#include "shell/application.h"
 #include "shell/main_form.h"
-#include "shell/window_list.h"
-#include "toolkit/application.h"
+#include "shell/windows.h"
 #include "toolkit/client_area.h"
 #include "toolkit/form_window.h"
 
@@ -36,6 +37,18 @@ constexpr QtOption kQtOptions[] = {
     {"reverse", false},
 };
 
+// The load cases of the beam windows, as the help names them: 集中負荷、均佈負荷與彎矩負荷.
+QString loadCases()
+{
+    QString names;
+    for (std::size_t i = 0; i < shell::kBeamWindows.size(); ++i) {
+        if (i > 0)
+            names += i + 1 == shell::kBeamWindows.size() ? QString::fromUtf8("與") : QString::fromUtf8("、");
+        names += QString::fromUtf8(shell::kBeamWindows[i].window.loadCase);
+    }
+    return names;
+}
+
 // The program's command line: --help, --version and Qt's own options, written
 // with one dash or two, as Qt writes them.
 class CommandLine {
@@ -45,9 +58,10 @@ public:
     {
         parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser_.setApplicationDescription(
-            QString::fromUtf8("簡支梁撓度曲線的教學程式。三個視窗分別以集中負荷、均佈負荷與彎矩負荷\n"
+            QString::fromUtf8("簡支梁撓度曲線的教學程式。各視窗分別以%1\n"
                               "作用於簡支梁；每改變一次負荷，便逐點畫出新的撓度曲線，方便比較。\n"
-                              "不帶選項時開啟主視窗。也接受 Qt 的標準選項，例如 -platform 與 -display。"));
+                              "不帶選項時開啟主視窗。也接受 Qt 的標準選項，例如 -platform 與 -display。")
+                .arg(loadCases()));
         parser_.addOption(help_);
         parser_.addOption(version_);
         for (const QtOption& qt : kQtOptions) {
@@ -194,7 +208,7 @@ int main(int argc, char** argv)
         // An application object without windows, which needs no display, for
         // Qt's translations; read again, so that its messages are translated.
         QCoreApplication answering(argc, argv);
-        toolkit::installQtTranslations();
+        toolkit::installQtTranslations(QString::fromLatin1(shell::kQtTranslations));
         return CommandLine(arguments).answer();
     }
     if (commandLine.displayMissing()) {
@@ -203,7 +217,7 @@ int main(int argc, char** argv)
         return kNoDisplay;
     }
 
-    toolkit::Application app(argc, argv);
+    shell::Application app(argc, argv);
     shell::Windows windows(app.program());
     ExitAfterFirstPaint exitAfterPaint;
     windows.Form1().Show();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/main_form.h"
 
-#include "beam_common/beam_form.h"
+#include "beam_common/beam_window.h"
 #include "shell/banner.h"
 #include "shell/window_list.h"
 #include "toolkit/control_set.h"
@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <span>
+#include <utility>
 
 namespace shell {
 
@@ -68,10 +69,10 @@ MainFormControls::MainFormControls(const ControlSet& controls)
         beamEntries.push_back(&controls.get<QAction>(entry.menu));
 }
 
-MainForm::MainForm(Program& program, Windows& windows)
+MainForm::MainForm(Program& program, std::function<void(std::size_t index)> openBeamWindow)
     : FormWith(program, kMainWindow)
     , program_(program)
-    , windows_(windows)
+    , openBeamWindow_(std::move(openBeamWindow))
 {
 }
 
@@ -96,7 +97,7 @@ void MainForm::Timer1_Timer()
 void MainForm::mnuBeamWindow_Click(std::size_t index)
 {
     Unload();
-    windows_.beamWindow(index).Show();
+    openBeamWindow_(index);
 }
 
 void MainForm::mnu4_Click()

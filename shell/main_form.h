@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -17,8 +18,6 @@ class Label;
 
 namespace shell {
 
-class Windows;
-
 // Form1's layout: its own controls, then a menu entry for each beam window of
 // the window list, then 結束.
 extern const toolkit::Window kMainWindow;
@@ -29,7 +28,7 @@ struct MainFormControls {
     QTimer& Timer1;
     toolkit::Label& Label1; // the welcome banner
     toolkit::Label& Label2; // the blinking instruction
-    std::vector<QAction*> beamEntries; // mnu1 to mnu3, one per beam window of the list
+    std::vector<QAction*> beamEntries; // one per beam window of the list, mnu1 on
     QAction& mnu4; // 結束: ends the program
 };
 
@@ -38,7 +37,8 @@ struct MainFormControls {
 class MainForm : public toolkit::FormWith<MainFormControls> {
     Q_OBJECT
 public:
-    MainForm(toolkit::Program& program, Windows& windows);
+    // `openBeamWindow(index)` shows the window of kBeamWindows[index].
+    MainForm(toolkit::Program& program, std::function<void(std::size_t index)> openBeamWindow);
 
     std::uint64_t tickCount() const { return tickCount_; }
 
@@ -52,7 +52,7 @@ private:
     void connectEvents(MainFormControls& controls) override;
 
     toolkit::Program& program_;
-    Windows& windows_;
+    std::function<void(std::size_t index)> openBeamWindow_;
     // Ticks handled since the program started. Kept exact: it keeps counting,
     // and the instruction keeps blinking, however long the program runs.
     std::uint64_t tickCount_ = 0;

@@ -3,9 +3,9 @@
 // window as it opens and each beam window after up to ten changes of its
 // scroll bar. Usage: beam-deflection-screenshots OUTPUT_FOLDER
 #include "beam_common/beam_form.h"
+#include "shell/application.h"
 #include "shell/main_form.h"
-#include "shell/window_list.h"
-#include "toolkit/application.h"
+#include "shell/windows.h"
 #include "toolkit/form_window.h"
 
 #include <QDir>
@@ -35,7 +35,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    toolkit::Application app(argc, argv);
+    shell::Application app(argc, argv);
     if (argc != 2) {
         std::fputs("usage: beam-deflection-screenshots OUTPUT_FOLDER\n", stderr);
         return 2;

@@ -4,7 +4,6 @@
 #include "toolkit/client_area.h"
 #include "toolkit/control_set.h"
 #include "toolkit/form_window.h"
-#include "toolkit/program.h"
 #include "toolkit/units.h"
 
 #include <QTimer>
@@ -15,12 +14,11 @@ Form::Form(Program& program, const Window& layout)
     : program_(program)
     , layout_(layout)
 {
-    program_.adopt(this);
+    QObject::connect(&program_, &Program::ending, this, &Form::discard);
 }
 
 Form::~Form()
 {
-    program_.forget(this);
     delete window_;
 }
 

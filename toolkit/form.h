@@ -2,13 +2,14 @@
 #pragma once
 
 #include "toolkit/layout.h"
+#include "toolkit/program.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <exception>
 #include <functional>
 #include <optional>
+#include <tuple>
 #include <type_traits>
 
 namespace toolkit {
@@ -16,10 +17,6 @@ namespace toolkit {
 class ControlSet;
 class DrawingSurface;
 class FormWindow;
-class Program;
-
-// Names an error that escaped a handler and ends the program (application.cpp).
-void handleUnexpectedError(const std::exception_ptr& error);
 
 // One window of the program. The Form object is the window's state and lives
 // from the window's first use to the end of the program; its widgets exist
@@ -56,11 +53,12 @@ protected:
     template<class Sender, class Signal, class Receiver, class Handler>
     QMetaObject::Connection connect(const Sender* sender, Signal signal, Receiver* receiver, Handler handler)
     {
-        return QObject::connect(sender, signal, receiver, [receiver, handler](const auto&... arguments) {
+        Program* program = &program_;
+        return QObject::connect(sender, signal, receiver, [program, receiver, handler](const auto&... arguments) {
             try {
                 invokeHandler(handler, receiver, arguments...);
             } catch (...) {
-                handleUnexpectedError(std::current_exception());
+                program->endWithError(std::current_exception());
             }
         });
     }
@@ -72,8 +70,6 @@ protected:
     virtual void Form_Load() {}
 
 private:
-    friend class Program;
-
     template<class Handler, class Receiver, class... Arguments>
     static void invokeHandler(const Handler& handler, Receiver* receiver, const Arguments&... arguments)
     {
@@ -96,11 +92,18 @@ private:
 };
 
 // A Form whose handlers reach their controls through a struct of typed
-// references, looked up once per load: controls().Text1.
-template<class Controls>
+// references, looked up once per load: controls().Text1. The struct is made
+// from the loaded window's ControlSet and the arguments given here, kept by
+// reference for every load (a beam window's description says which controls
+// it has), so they must outlive the window.
+template<class Controls, class... LookUp>
 class FormWith : public Form {
 public:
-    using Form::Form;
+    FormWith(Program& program, const Window& layout, const LookUp&... lookUp)
+        : Form(program, layout)
+        , lookUp_(lookUp...)
+    {
+    }
 
     // The loaded window's controls; only while the window is loaded.
     Controls& controls() { return *controls_; }
@@ -108,15 +111,23 @@ public:
 
 protected:
     virtual void connectEvents(Controls& controls) = 0;
+    // Undoes, before the controls are forgotten, what connectEvents did
+    // besides connections, which unloading drops by itself.
+    virtual void releaseControls(Controls& /*controls*/) {}
 
 private:
     void bind(const ControlSet& set) final
     {
-        controls_.emplace(set);
+        std::apply([&](const LookUp&... lookUp) { controls_.emplace(set, lookUp...); }, lookUp_);
         connectEvents(*controls_);
     }
-    void release() final { controls_.reset(); }
+    void release() final
+    {
+        releaseControls(*controls_);
+        controls_.reset();
+    }
 
+    std::tuple<const LookUp&...> lookUp_;
     std::optional<Controls> controls_;
 };
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "toolkit/program.h"
 
-#include "toolkit/form.h"
-
+#include <QMetaMethod>
 #include <QTimer>
 
 namespace toolkit {
@@ -12,10 +11,24 @@ void Program::End()
     if (ended_)
         return;
     ended_ = true;
-    for (Form* form : forms_)
-        form->discard();
+    Q_EMIT ending();
     loaded_ = 0;
     Q_EMIT ended();
+}
+
+void Program::endWithError(const std::exception_ptr& error)
+{
+    if (!isSignalConnected(QMetaMethod::fromSignal(&Program::failing)))
+        std::rethrow_exception(error);
+    QString what = QStringLiteral("未知的錯誤");
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& known) {
+        what = QString::fromLocal8Bit(known.what());
+    } catch (...) {
+    }
+    Q_EMIT failing(what);
+    End();
 }
 
 void Program::windowUnloaded()

@@ -2,12 +2,11 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
-#include <vector>
+#include <exception>
 
 namespace toolkit {
-
-class Form;
 
 // The running program: it ends on End, or by itself once no window is loaded
 // and no handler is running.
@@ -20,17 +19,23 @@ public:
     bool hasEnded() const { return ended_; }
     int loadedWindows() const { return loaded_; }
 
-Q_SIGNALS:
-    void ended();
+    // The one way up for an error that escaped a handler: it is named to
+    // whoever listens to failing (the application, in a message box), and the
+    // program ends. With no one listening it is thrown on, so that it is not
+    // lost.
+    void endWithError(const std::exception_ptr& error);
 
-private:
-    friend class Form;
-    void adopt(Form* form) { forms_.push_back(form); }
-    void forget(Form* form) { std::erase(forms_, form); }
+    // Told by every window as it loads and unloads.
     void windowLoaded() { ++loaded_; }
     void windowUnloaded();
 
-    std::vector<Form*> forms_;
+Q_SIGNALS:
+    // Every window closes on it, in the order the windows were made.
+    void ending();
+    void ended();
+    void failing(const QString& what);
+
+private:
     int loaded_ = 0;
     bool ended_ = false;
 };

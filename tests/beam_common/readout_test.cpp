@@ -89,22 +89,22 @@ void ReadoutTest::greatestDeflectionsFollowBeamTheory_data()
 
     for (double a : {1.0, 5.0, 10.0, 13.0, 19.0}) {
         const Extreme greatest = pointLoadGreatest(a);
-        QTest::addRow("force at %g", a) << &kPointLoadWindow << a << greatest.x << greatest.deflection << kNone
+        QTest::addRow("force at %g", a) << &point_load::kWindow << a << greatest.x << greatest.deflection << kNone
                                         << kNone;
     }
     for (double w : {1.0, 4.0, 10.0, 2.5}) {
         const double sag = 5 * w * std::pow(10.0, 4) / (384 * kRigidity);
-        QTest::addRow("uniform load %g", w) << &kUniformLoadWindow << w << 5.0 << sag << kNone << kNone;
+        QTest::addRow("uniform load %g", w) << &uniform_load::kWindow << w << 5.0 << sag << kNone << kNone;
     }
     QTest::newRow("uniform load -5 bends upward")
-        << &kUniformLoadWindow << -5.0 << kNone << kNone << 5.0 << -5 * 5 * std::pow(10.0, 4) / (384 * kRigidity);
+        << &uniform_load::kWindow << -5.0 << kNone << kNone << 5.0 << -5 * 5 * std::pow(10.0, 4) / (384 * kRigidity);
     for (int a = 0; a <= 7; ++a) {
         std::vector<Extreme> points = momentLoadStationaryPoints(a);
         const auto down = std::ranges::max_element(points, {}, &Extreme::deflection);
         const auto up = std::ranges::min_element(points, {}, &Extreme::deflection);
         const bool bendsDown = down != points.end() && down->deflection > 0;
         const bool bendsUp = up != points.end() && up->deflection < 0;
-        QTest::addRow("couple at %d", a) << &kMomentLoadWindow << double(a) << (bendsDown ? down->x : kNone)
+        QTest::addRow("couple at %d", a) << &moment_load::kWindow << double(a) << (bendsDown ? down->x : kNone)
                                          << (bendsDown ? down->deflection : kNone) << (bendsUp ? up->x : kNone)
                                          << (bendsUp ? up->deflection : kNone);
     }
@@ -163,31 +163,31 @@ void ReadoutTest::legendNotes_data()
     QTest::addColumn<DrawnCurve>("curve");
     QTest::addColumn<QString>("note");
 
-    QTest::newRow("force at mid-span") << &kPointLoadWindow << DrawnCurve{2, 3, 10, 3}
+    QTest::newRow("force at mid-span") << &point_load::kWindow << DrawnCurve{2, 3, 10, 3}
                                        << "變換次數 3，力量作用位置 10\n最大撓度：向下 2.500，在 x = 10.000";
-    QTest::newRow("force on a support") << &kPointLoadWindow << DrawnCurve{0, 1, 0, 1}
+    QTest::newRow("force on a support") << &point_load::kWindow << DrawnCurve{0, 1, 0, 1}
                                         << "變換次數 1，力量作用位置 0\n最大撓度：0，梁沒有彎曲";
-    QTest::newRow("uniform load, last line") << &kUniformLoadWindow << DrawnCurve{9, 10, 8, 10}
+    QTest::newRow("uniform load, last line") << &uniform_load::kWindow << DrawnCurve{9, 10, 8, 10}
                                              << "變換次數 10，均佈負荷大小 8\n最大撓度：向下 0.01042，在 x = 5.000";
     QTest::newRow("couple at the left support bends the beam up only")
-        << &kMomentLoadWindow << DrawnCurve{0, 9, 0, 1}
+        << &moment_load::kWindow << DrawnCurve{0, 9, 0, 1}
         << "變換次數 1，彎矩作用位置 0\n最大撓度：向上 0.09430，在 x = 2.959";
     QTest::newRow("couple inside the span bends it both ways")
-        << &kMomentLoadWindow << DrawnCurve{3, 12, 3, 4}
+        << &moment_load::kWindow << DrawnCurve{3, 12, 3, 4}
         << "變換次數 4，彎矩作用位置 3\n最大向上撓度：0.02837，在 x = 4.292\n最大向下撓度：0.0002749，在 x = 0.577";
     // Past a full legend each change keeps its own number and names its line.
     QTest::newRow("change 25 on the point window's last column")
-        << &kPointLoadWindow << DrawnCurve{20, 5, 10, 25}
+        << &point_load::kWindow << DrawnCurve{20, 5, 10, 25}
         << "變換次數 25（圖例第 21 欄），力量作用位置 10\n最大撓度：向下 2.500，在 x = 10.000";
     QTest::newRow("change 9 on the moment window's last row")
-        << &kMomentLoadWindow << DrawnCurve{6, 1, 7, 9}
+        << &moment_load::kWindow << DrawnCurve{6, 1, 7, 9}
         << "變換次數 9（圖例第 7 列），彎矩作用位置 7\n最大撓度：向下 0.09430，在 x = 4.041";
     QTest::newRow("a change that drew one earlier change's curve again")
-        << &kUniformLoadWindow << DrawnCurve{9, 10, 8, 14, 1, 12}
+        << &uniform_load::kWindow << DrawnCurve{9, 10, 8, 14, 1, 12}
         << "變換次數 14（圖例第 10 列；與變換次數 12 的曲線相同），均佈負荷大小 8\n最大撓度：向下 0.01042，在 x = "
            "5.000";
     QTest::newRow("a change that drew several earlier changes' curve again")
-        << &kUniformLoadWindow << DrawnCurve{9, 10, 8, 30, 4, 11}
+        << &uniform_load::kWindow << DrawnCurve{9, 10, 8, 30, 4, 11}
         << "變換次數 30（圖例第 10 列；與變換次數 11 等 4 次變換的曲線相同），均佈負荷大小 8\n"
            "最大撓度：向下 0.01042，在 x = 5.000";
 }
@@ -241,16 +241,16 @@ void ReadoutTest::pointReadouts()
     CurveList list;
     for (const DrawnCurve& curve : curves)
         list.add(curve);
-    QCOMPARE(pointReadout(kPointLoadWindow, list, pointer, 60), readout);
+    QCOMPARE(pointReadout(point_load::kWindow, list, pointer, 60), readout);
 }
 
 void ReadoutTest::curvesForAScreenReader()
 {
     CurveList list;
-    QCOMPARE(curvesDescription(kMomentLoadWindow, list), QStringLiteral("沒有曲線"));
+    QCOMPARE(curvesDescription(moment_load::kWindow, list), QStringLiteral("沒有曲線"));
     list.add({0, 9, 2, 1});
     list.add({kPlotButton, 10, 2});
-    QCOMPARE(curvesDescription(kMomentLoadWindow, list),
+    QCOMPARE(curvesDescription(moment_load::kWindow, list),
              QStringLiteral("2 條曲線：變換次數 1，彎矩作用位置 2；「彎矩負荷」按鈕，彎矩作用位置 2"));
 }
 
@@ -259,11 +259,11 @@ void ReadoutTest::mappingRoundTrip_data()
     QTest::addColumn<const BeamWindow*>("window");
     QTest::addColumn<double>("load");
     for (double a : {0.0, 7.0, 20.0})
-        QTest::addRow("force at %g", a) << &kPointLoadWindow << a;
+        QTest::addRow("force at %g", a) << &point_load::kWindow << a;
     for (double w : {0.0, 10.0, -5.0, 2.5})
-        QTest::addRow("uniform load %g", w) << &kUniformLoadWindow << w;
+        QTest::addRow("uniform load %g", w) << &uniform_load::kWindow << w;
     for (double a : {0.0, 3.0, 7.0})
-        QTest::addRow("couple at %g", a) << &kMomentLoadWindow << a;
+        QTest::addRow("couple at %g", a) << &moment_load::kWindow << a;
 }
 
 // Every sample from the beam to the window and back: the pointer over a

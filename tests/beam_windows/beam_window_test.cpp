@@ -9,7 +9,7 @@
 #include "beam_common/curve_table.h"
 #include "beam_common/readout.h"
 #include "shell/main_form.h"
-#include "shell/window_list.h"
+#include "shell/windows.h"
 #include "tests/support/beam_window_rows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/client_area.h"
@@ -313,6 +313,7 @@ void BeamWindowTest::plotButtonDrawsWithoutRecording()
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
     change(c);
+    QVERIFY(window.changeColours.size() >= 2);
     QCOMPARE(legendLine(form, 1),
              (LegendLine{QStringLiteral("2"), QStringLiteral("2"), colour(window.changeColours[1])}));
     QCOMPARE(form.curves().size(), std::size_t(3));
@@ -355,6 +356,8 @@ void BeamWindowTest::countOutlivesTheCloseBoxLegendAndCurvesDoNot()
     }
 
     change(c);
+    // The fourth change has a line and a colour of its own in every window.
+    QVERIFY(c.legend.lineCount() >= 4 && form.description().changeColours.size() >= 4);
     const int fourth = form.description().changeColours[3];
     QCOMPARE(legendLine(form, 3), (LegendLine{QStringLiteral("4"), QStringLiteral("1"), colour(fourth)}));
     for (int line : {0, 1, 2})
@@ -531,6 +534,7 @@ void BeamWindowTest::legendAndDrawingDescribeTheirCurves()
     change(c);
     change(c);
     QTest::mouseClick(&c.Command1, Qt::LeftButton);
+    QVERIFY(window.changeColours.size() >= 2);
     for (int line : {0, 1}) {
         const beam::DrawnCurve drawn{line, window.changeColours[std::size_t(line)], double(line + 1), line + 1};
         const QString note = beam::legendNote(window, drawn);

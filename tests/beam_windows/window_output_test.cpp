@@ -8,7 +8,7 @@
 // of 2, where the saved picture and the screen have the same pixels.
 #include "beam_common/beam_form.h"
 #include "beam_common/window_output.h"
-#include "shell/window_list.h"
+#include "shell/windows.h"
 #include "tests/support/beam_window_rows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/client_area.h"
@@ -328,7 +328,7 @@ void WindowOutputTest::pngEqualsTheWindow()
     BeamForm& form = openWithCurves();
     const WindowState before = stateOf(form);
     const QString path = folder_->filePath(QStringLiteral("window.png"));
-    const std::optional<QString> problem = beam::writePicture(form, path);
+    const std::optional<QString> problem = beam::writePicture(form.output(), path);
     QVERIFY2(!problem, qPrintable(problem.value_or(QString())));
 
     const QImage saved(path);
@@ -349,7 +349,7 @@ void WindowOutputTest::svgShowsTheWindowWithOnePathPerCurve()
     BeamForm& form = openWithCurves();
     const WindowState before = stateOf(form);
     const QString path = folder_->filePath(QStringLiteral("window.svg"));
-    QVERIFY(!beam::writePicture(form, path));
+    QVERIFY(!beam::writePicture(form.output(), path));
 
     QSvgRenderer renderer(path);
     QVERIFY(renderer.isValid());
@@ -384,7 +384,7 @@ void WindowOutputTest::csvHasOneColumnPerCurveInTheOrderDrawn()
     const beam::BeamWindow& window = form.description();
     const WindowState before = stateOf(form);
     const QString path = folder_->filePath(QStringLiteral("curves.csv"));
-    QVERIFY(!beam::writeData(form, path));
+    QVERIFY(!beam::writeData(form.output(), path));
 
     const QByteArray bytes = readAll(path);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
@@ -456,7 +456,7 @@ void WindowOutputTest::printsOnePageOfThePrintersSize()
     printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(size));
     printer.setPageOrientation(orientation);
-    QVERIFY(!beam::printWindow(printer, form));
+    QVERIFY(!beam::printWindow(printer, form.output()));
 
     const QByteArray pdf = readAll(path);
     QVERIFY(pdf.startsWith("%PDF-"));
@@ -582,14 +582,14 @@ void WindowOutputTest::unwritableFileIsNamedAndNothingIsLeft()
     const QString path = folder.filePath(target);
     std::optional<QString> problem;
     if (kind == QLatin1String("csv")) {
-        problem = beam::writeData(form, path);
+        problem = beam::writeData(form.output(), path);
     } else if (kind == QLatin1String("pdf")) {
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        problem = beam::printWindow(printer, form);
+        problem = beam::printWindow(printer, form.output());
     } else {
-        problem = beam::writePicture(form, path);
+        problem = beam::writePicture(form.output(), path);
     }
     QVERIFY(problem.has_value());
     QVERIFY2(problem->contains(QDir::toNativeSeparators(path)), qPrintable(*problem));

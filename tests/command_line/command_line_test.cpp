@@ -2,6 +2,8 @@
 // The program's command line, run as a user runs it: --help and --version
 // answer with no display at all, a wrong command line is an error that opens
 // no window, and the check for a display applies only where Qt would need one.
+#include "beam_common/beam_window.h"
+#include "shell/window_list.h"
 #include <QProcess>
 #include <QTest>
 
@@ -84,6 +86,9 @@ void CommandLineTest::helpIsTraditionalChinese()
     for (const char* expected : {"用法：", "[選項]", "簡支梁撓度曲線的教學程式", "選項：", "-h, --help",
                                  "顯示這份說明後結束。", "-v, --version", "顯示版本後結束。"})
         QVERIFY2(result.out.contains(QString::fromUtf8(expected)), expected);
+    // The beam windows, from the program's list of them.
+    for (const shell::BeamWindowEntry& entry : shell::kBeamWindows)
+        QVERIFY2(result.out.contains(QString::fromUtf8(entry.window.loadCase)), entry.window.loadCase);
     QVERIFY(!result.out.contains(QStringLiteral("Usage")));
     QVERIFY(!result.out.contains(QStringLiteral("--platform")));
 }

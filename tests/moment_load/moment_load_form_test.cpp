@@ -77,7 +77,7 @@ private Q_SLOTS:
     void symbolTurnsTheWayTheCurvesBend();
 
 private:
-    MomentLoadForm& open();
+    moment_load::Form& open();
     beam::BeamControls& controls() { return form_->controls(); }
     const toolkit::Label& cell(int row, int index) { return controls().legend.cell(row, index); }
     void verifyRow(int row, const QString& number, const QString& position, Bgr swatch);
@@ -85,7 +85,7 @@ private:
 
     std::unique_ptr<toolkit::Program> program_;
     std::unique_ptr<test_support::BlankForm> mainWindow_;
-    std::unique_ptr<MomentLoadForm> form_;
+    std::unique_ptr<moment_load::Form> form_;
 };
 
 void MomentLoadFormTest::initTestCase()
@@ -97,7 +97,7 @@ void MomentLoadFormTest::init()
 {
     program_ = std::make_unique<toolkit::Program>();
     mainWindow_ = std::make_unique<test_support::BlankForm>(*program_);
-    form_ = std::make_unique<MomentLoadForm>(*program_, *mainWindow_, kMomentLoadWindow);
+    form_ = std::make_unique<moment_load::Form>(*program_, *mainWindow_, moment_load::kWindow);
 }
 
 void MomentLoadFormTest::cleanup()
@@ -108,7 +108,7 @@ void MomentLoadFormTest::cleanup()
     settle();
 }
 
-MomentLoadForm& MomentLoadFormTest::open()
+moment_load::Form& MomentLoadFormTest::open()
 {
     form_->Show();
     settle();
@@ -129,7 +129,7 @@ QRgb MomentLoadFormTest::pixelAt(PlotPoint point)
 
 void MomentLoadFormTest::opensWithReadoutsAndEmptyLegend()
 {
-    MomentLoadForm& form = open();
+    moment_load::Form& form = open();
     beam::BeamControls& c = controls();
 
     QCOMPARE(form.window()->windowTitle(), QStringLiteral("Form4"));
@@ -150,7 +150,7 @@ void MomentLoadFormTest::opensWithReadoutsAndEmptyLegend()
 
 void MomentLoadFormTest::opensAtItsPlacement()
 {
-    MomentLoadForm& form = open();
+    moment_load::Form& form = open();
     // (60, 345) twips from the screen's corner to the client area's.
     QCOMPARE(form.window()->clientArea().mapToGlobal(QPoint(0, 0)), QPoint(4, 23));
 }
@@ -177,7 +177,7 @@ void MomentLoadFormTest::symbolAndCurveFollowThePosition()
     QFETCH(int, a);
     QFETCH(float, symbolLeft);
 
-    MomentLoadForm& form = open();
+    moment_load::Form& form = open();
     beam::BeamControls& c = controls();
     if (a > 0)
         dragThumbTo(c.HScroll1, a);
@@ -197,7 +197,7 @@ void MomentLoadFormTest::symbolAndCurveFollowThePosition()
 // there, while points on the beam drawing show over it.
 void MomentLoadFormTest::symbolHidesPointsInItsBoxButNotOnTheBeam()
 {
-    MomentLoadForm& form = open();
+    moment_load::Form& form = open();
     QTest::mouseClick(&controls().Command1, Qt::LeftButton);
     const QImage client = grabClient(form);
     const QRect box = controls().OLE1->geometry();

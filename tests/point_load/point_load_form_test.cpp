@@ -71,14 +71,14 @@ private:
 
     std::unique_ptr<toolkit::Program> program_;
     std::unique_ptr<test_support::BlankForm> mainWindow_;
-    std::unique_ptr<PointLoadForm> form_;
+    std::unique_ptr<point_load::Form> form_;
 };
 
 void PointLoadFormTest::init()
 {
     program_ = std::make_unique<toolkit::Program>();
     mainWindow_ = std::make_unique<test_support::BlankForm>(*program_);
-    form_ = std::make_unique<PointLoadForm>(*program_, *mainWindow_, kPointLoadWindow);
+    form_ = std::make_unique<point_load::Form>(*program_, *mainWindow_, point_load::kWindow);
     form_->Show();
     test_support::settle();
 }

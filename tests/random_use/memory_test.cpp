@@ -9,7 +9,7 @@
 #include "beam_point_load/point_load_form.h"
 #include "beam_uniform_load/uniform_load_form.h"
 #include "shell/main_form.h"
-#include "shell/window_list.h"
+#include "shell/windows.h"
 #include "tests/support/beam_window_rows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/form_window.h"

@@ -16,7 +16,7 @@
 #include "beam_uniform_load/uniform_load_form.h"
 #include "beam_uniform_load/uniform_load_layout.h"
 #include "shell/main_form.h"
-#include "shell/window_list.h"
+#include "shell/windows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/drawing_surface.h"
 #include "toolkit/form.h"

@@ -4,9 +4,9 @@
 // two folders (scripts/render-states.sh does both). Usage:
 // render-states OUTPUT_FOLDER
 #include "beam_common/beam_form.h"
+#include "shell/application.h"
 #include "shell/main_form.h"
-#include "shell/window_list.h"
-#include "toolkit/application.h"
+#include "shell/windows.h"
 #include "toolkit/form_window.h"
 
 #include <QApplication>
@@ -50,7 +50,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    toolkit::Application app(argc, argv);
+    shell::Application app(argc, argv);
     if (argc != 2) {
         std::fputs("usage: render-states OUTPUT_FOLDER\n", stderr);
         return 2;

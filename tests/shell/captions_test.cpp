@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: MIT
 // Every text of the windows' layout tables and of their load cases is
-// Traditional Chinese that the Big5 character set can hold, and every font is
-// one of the program's two faces.
+// Traditional Chinese that the Big5 character set can hold, every font is one
+// of the program's two faces, and every picture they name is in the program.
 #include "beam_common/beam_form.h"
 #include "shell/main_form.h"
 #include "shell/window_list.h"
 #include "toolkit/layout.h"
 
+#include <QFile>
+#include <QImage>
+#include <QSvgRenderer>
 #include <QTest>
 
 #include <iconv.h>
 
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using namespace toolkit;
@@ -36,6 +41,15 @@ bool encodableInBig5(std::string_view utf8)
     return result != std::size_t(-1) && inLeft == 0;
 }
 
+// The main window's layout, then each beam window's.
+std::vector<const Window*> allLayouts()
+{
+    std::vector<const Window*> layouts = {&shell::kMainWindow};
+    for (const shell::BeamWindowEntry& entry : shell::kBeamWindows)
+        layouts.push_back(&entry.window.layout);
+    return layouts;
+}
+
 } // namespace
 
 class CaptionsTest : public QObject {
@@ -44,6 +58,10 @@ private Q_SLOTS:
     void big5CheckRejectsOtherScripts();
     void textsAreBig5_data();
     void textsAreBig5();
+    void controlNamesAreUnique_data();
+    void controlNamesAreUnique();
+    void picturesAreInTheProgram_data();
+    void picturesAreInTheProgram();
 };
 
 void CaptionsTest::big5CheckRejectsOtherScripts()
@@ -56,14 +74,12 @@ void CaptionsTest::big5CheckRejectsOtherScripts()
 void CaptionsTest::textsAreBig5_data()
 {
     QTest::addColumn<QString>("text");
-    std::vector<const Window*> windows = {&shell::kMainWindow};
     for (const shell::BeamWindowEntry& entry : shell::kBeamWindows) {
-        windows.push_back(&entry.window.layout);
         QTest::addRow("%s load case", entry.window.layout.name) << QString::fromUtf8(entry.window.loadCase);
         if (entry.window.magnitude != nullptr)
             QTest::addRow("%s magnitude", entry.window.layout.name) << QString::fromUtf8(entry.window.magnitude);
     }
-    for (const Window* window : windows) {
+    for (const Window* window : allLayouts()) {
         QTest::addRow("%s caption", window->name) << QString::fromUtf8(window->caption);
         for (const Control& row : window->controls) {
             const QByteArray tag = QByteArray(window->name) + ' ' + row.name
@@ -82,6 +98,49 @@ void CaptionsTest::textsAreBig5()
     const bool isFontFace = QByteArray(QTest::currentDataTag()).endsWith(" font");
     if (isFontFace)
         QVERIFY(text == QString::fromUtf8(kMing) || text == QString::fromUtf8(kKai));
+}
+
+// Handlers find a control by its name and index: two rows of one window with
+// the same ones (a new menu entry named like 結束's mnu4) would leave one of
+// them unreachable.
+void CaptionsTest::controlNamesAreUnique_data()
+{
+    QTest::addColumn<const Window*>("layout");
+    for (const Window* window : allLayouts())
+        QTest::addRow("%s", window->name) << window;
+}
+
+void CaptionsTest::controlNamesAreUnique()
+{
+    QFETCH(const Window*, layout);
+    std::set<std::pair<std::string, int>> seen;
+    for (const Control& row : layout->controls)
+        QVERIFY2(seen.insert({row.name, row.index}).second, row.name);
+}
+
+// A picture missing from the program's resources would leave its window
+// without it and only warn: here it fails.
+void CaptionsTest::picturesAreInTheProgram_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const Window* window : allLayouts()) {
+        if (window->picture != nullptr)
+            QTest::addRow("%s", window->name) << QString::fromUtf8(window->picture);
+        for (const Control& row : window->controls) {
+            if (row.picture != nullptr)
+                QTest::addRow("%s %s", window->name, row.name) << QString::fromUtf8(row.picture);
+        }
+    }
+}
+
+void CaptionsTest::picturesAreInTheProgram()
+{
+    QFETCH(QString, path);
+    QVERIFY2(QFile::exists(path), qPrintable(path));
+    if (path.endsWith(QLatin1String(".svg")))
+        QVERIFY(QSvgRenderer(path).isValid());
+    else
+        QVERIFY(!QImage(path).isNull());
 }
 
 QTEST_GUILESS_MAIN(CaptionsTest)

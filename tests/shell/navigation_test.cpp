@@ -4,7 +4,7 @@
 #include "beam_common/beam_form.h"
 #include "shell/banner.h"
 #include "shell/main_form.h"
-#include "shell/window_list.h"
+#include "shell/windows.h"
 #include "tests/support/beam_window_rows.h"
 #include "tests/support/test_support.h"
 #include "toolkit/client_area.h"

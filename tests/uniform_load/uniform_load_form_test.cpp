@@ -48,7 +48,7 @@ struct Row {
     QColor swatch;
 };
 
-Row rowOf(const UniformLoadForm& form, int row)
+Row rowOf(const uniform_load::Form& form, int row)
 {
     const beam::LegendGrid& legend = form.controls().legend;
     return {legend.cell(row, 0).caption(), legend.cell(row, 1).caption(), colourOf(legend.cell(row, 2))};
@@ -73,20 +73,20 @@ private Q_SLOTS:
     void loadTooLargeToPlotIsReportedAndChangesNothing();
 
 private:
-    UniformLoadForm& form() { return *form_; }
+    uniform_load::Form& form() { return *form_; }
     beam::BeamControls& c() { return form_->controls(); }
     void type(const QString& text);
 
     std::unique_ptr<Program> program_;
     std::unique_ptr<test_support::BlankForm> mainWindow_;
-    std::unique_ptr<UniformLoadForm> form_;
+    std::unique_ptr<uniform_load::Form> form_;
 };
 
 void UniformLoadFormTest::init()
 {
     program_ = std::make_unique<Program>();
     mainWindow_ = std::make_unique<test_support::BlankForm>(*program_);
-    form_ = std::make_unique<UniformLoadForm>(*program_, *mainWindow_, kUniformLoadWindow);
+    form_ = std::make_unique<uniform_load::Form>(*program_, *mainWindow_, uniform_load::kWindow);
     form().Show();
     QVERIFY(QTest::qWaitForWindowExposed(form().window()));
 }

@@ -2,9 +2,9 @@
 // What the program's application object brings beyond Qt's: Qt's own strings
 // in Traditional Chinese whatever the system's locale (the test runs with an
 // English one), and the program's icon on every window.
+#include "shell/application.h"
 #include "tests/support/test_support.h"
 #include "tests/toolkit/test_form.h"
-#include "toolkit/application.h"
 #include "toolkit/form_window.h"
 #include "toolkit/program.h"
 
@@ -57,7 +57,7 @@ void ApplicationTest::missingTranslationsAreNoError()
 {
     QTest::failOnWarning(QRegularExpression(".*"));
     const QTemporaryDir empty;
-    QCOMPARE(toolkit::installQtTranslations(empty.path()), nullptr);
+    QCOMPARE(toolkit::installQtTranslations(QString::fromLatin1(shell::kQtTranslations), empty.path()), nullptr);
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
 }
 
@@ -78,7 +78,7 @@ void ApplicationTest::everyWindowHasTheProgramIcon()
 // The application object under test is the program's own, not QtTest's.
 int main(int argc, char** argv)
 {
-    toolkit::Application application(argc, argv);
+    shell::Application application(argc, argv);
     ApplicationTest test;
     return QTest::qExec(&test, argc, argv);
 }
