@@ -69,9 +69,18 @@ struct FileType {
 constexpr FileType kPictureTypes[] = {{"PNG 圖片 (*.png)", "png"}, {"SVG 向量圖 (*.svg)", "svg"}};
 constexpr FileType kDataTypes[] = {{"CSV 表格 (*.csv)", "csv"}};
 
+// The folder of the last file written through a dialog, for the run of the
+// program: every window's next dialog starts there.
+QString& lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 // Asks where to write, in Qt's own file dialog: it is the same on every
 // desktop, and tests can drive it. It proposes the title and today's date
-// in the home folder. A name without an extension takes the chosen type's.
+// in the folder last used, or the home folder the first time or when that
+// folder is gone. A name without an extension takes the chosen type's.
 // Empty when cancelled.
 QString askForFile(const OutputSource& source, const char* title, std::span<const FileType> types)
 {
@@ -88,12 +97,15 @@ QString askForFile(const OutputSource& source, const char* title, std::span<cons
     dialog.setDefaultSuffix(extensionOf(filters.front()));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&](const QString& filter) { dialog.setDefaultSuffix(extensionOf(filter)); });
-    dialog.setDirectory(QDir::home());
+    const QDir last(lastFolder());
+    dialog.setDirectory(!lastFolder().isEmpty() && last.exists() ? last : QDir::home());
     dialog.selectFile(QStringLiteral("%1 %2.%3")
                           .arg(source.title, QDate::currentDate().toString(Qt::ISODate), extensionOf(filters.front())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().front();
+    const QString path = dialog.selectedFiles().front();
+    lastFolder() = QFileInfo(path).absolutePath();
+    return path;
 }
 
 // A page of the window's shape, named after its title.

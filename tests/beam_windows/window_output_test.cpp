@@ -185,6 +185,7 @@ private Q_SLOTS:
     void fileNamedInTheDialogIsWritten_data();
     void fileNamedInTheDialogIsWritten();
     void typedNameWinsOverAnExistingFileOfTheProposedName();
+    void dialogsStartInTheFolderLastUsed();
     void cancelledOrRefusedDialogWritesNothing_data();
     void cancelledOrRefusedDialogWritesNothing();
 
@@ -206,6 +207,7 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
     QStringList dialogs_; // class names of the dialogs answered, in turn
     QString message_; // the last message box's text
+    QStringList folders_; // the folder each file dialog opened in, in turn
 };
 
 void WindowOutputTest::initTestCase()
@@ -221,6 +223,7 @@ void WindowOutputTest::init()
     folder_ = std::make_unique<QTemporaryDir>();
     dialogs_.clear();
     message_.clear();
+    folders_.clear();
 }
 
 void WindowOutputTest::cleanup()
@@ -301,6 +304,7 @@ void WindowOutputTest::answer(QWidget* dialog, const QString& path, int type)
         message_ = box->text();
         box->accept();
     } else if (auto* files = qobject_cast<QFileDialog*>(dialog); files != nullptr && !path.isEmpty()) {
+        folders_ << files->directory().absolutePath();
         // As a user goes: in the active dialog, the type first, then a whole
         // path typed into the name box, which has the keyboard. (Without it,
         // a file already selected in the list, such as an existing one of
@@ -679,6 +683,46 @@ void WindowOutputTest::typedNameWinsOverAnExistingFileOfTheProposedName()
     QCOMPARE(dialogs_, QStringList{QStringLiteral("QFileDialog")});
     QVERIFY(readAll(folder.filePath(QStringLiteral("typed.png"))).startsWith("\x89PNG"));
     QCOMPARE(QFileInfo(proposed).size(), 0);
+}
+
+// The save and export dialogs of every window start in the folder of the
+// last file written through one of them, in any window; the first opens in
+// the home folder, and so does the next once that folder is gone.
+void WindowOutputTest::dialogsStartInTheFolderLastUsed()
+{
+    const QDir folder(folder_->path());
+    for (const char* name : {"home", "pictures", "tables"})
+        QVERIFY(folder.mkdir(QString::fromLatin1(name)));
+    const QByteArray homeBefore = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(folder.filePath(QStringLiteral("home"))));
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", homeBefore); });
+    const QString picture = QString::fromUtf8("另存圖片…");
+    const QString data = QString::fromUtf8("匯出資料…");
+    // In turn: the window, the action, where the file goes.
+    const struct {
+        std::size_t window;
+        const QString& caption;
+        QString path;
+    } steps[] = {
+        {0, picture, folder.filePath(QStringLiteral("pictures/a.png"))},
+        {0, data, folder.filePath(QStringLiteral("tables/a.csv"))},
+        {shell::kBeamWindows.size() - 1, picture, folder.filePath(QStringLiteral("pictures/b.png"))},
+    };
+    for (const auto& step : steps) {
+        BeamForm& form = windows_->beamWindow(step.window);
+        form.Show();
+        test_support::settle();
+        answeringDialogs(step.path, 0, [&] { choose(form, step.caption); });
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(QFileInfo::exists(step.path));
+    }
+    // Once the last folder has gone, in the home folder again.
+    QVERIFY(QDir(folder.filePath(QStringLiteral("pictures"))).removeRecursively());
+    answeringDialogs(folder.filePath(QStringLiteral("d.png")), 0, [&] { choose(windows_->beamWindow(0), picture); });
+    QCOMPARE(folders_,
+             (QStringList{folder.filePath(QStringLiteral("home")), folder.filePath(QStringLiteral("pictures")),
+                          folder.filePath(QStringLiteral("tables")), folder.filePath(QStringLiteral("home"))}));
 }
 
 void WindowOutputTest::cancelledOrRefusedDialogWritesNothing_data()

@@ -196,9 +196,8 @@ void LookTest::toolTipsAreAsLargeAsTheWindowsText()
     QToolTip::showText(button.mapToGlobal(QPoint(2, 2)), QStringLiteral("x = 10.000"), &button);
     QTRY_VERIFY(QToolTip::isVisible());
     const auto tips = QApplication::topLevelWidgets();
-    const auto tip = std::ranges::find_if(tips, [](const QWidget* widget) {
-        return widget->inherits("QTipLabel") && widget->isVisible();
-    });
+    const auto tip = std::ranges::find_if(
+        tips, [](const QWidget* widget) { return widget->inherits("QTipLabel") && widget->isVisible(); });
     QVERIFY(tip != tips.end());
     const QFont windowsText = toolkit::fontFor(Font{kMing, 12});
     QCOMPARE(QFontInfo((*tip)->font()).family(), QFontInfo(windowsText).family());
