@@ -92,15 +92,16 @@ QString legendNote(const BeamWindow& window, const DrawnCurve& curve)
 {
     const physics::Extremes extremes = physics::deflectionExtremes(window.beamUnder(curve.load));
     const auto at = [](const physics::Extreme& extreme) {
-        return QStringLiteral("%1，在 x = %2").arg(significant(std::fabs(extreme.deflection)), xText(extreme.x));
+        return QStringLiteral("%1，在 x = %2").arg(deflectionText(extreme.deflection), xText(extreme.x));
     };
-    QString note = curveTitle(window, curve) + QLatin1Char('\n');
+    // Both directions on one line under the one heading, as a screen reader
+    // hears it from the scroll bar too.
+    const QString note = curveTitle(window, curve) + QStringLiteral("\n最大撓度：");
     if (extremes.down && extremes.up)
-        return note + QStringLiteral("最大向上撓度：") + at(*extremes.up) + QStringLiteral("\n最大向下撓度：")
-               + at(*extremes.down);
+        return note + at(*extremes.up) + QStringLiteral("；") + at(*extremes.down);
     if (const std::optional<physics::Extreme>& only = extremes.down ? extremes.down : extremes.up)
-        return note + QStringLiteral("最大撓度：%1，在 x = %2").arg(deflectionText(only->deflection), xText(only->x));
-    return note + QStringLiteral("最大撓度：0，梁沒有彎曲");
+        return note + at(*only);
+    return note + QStringLiteral("0，梁沒有彎曲");
 }
 
 QString pointReadout(const BeamWindow& window, const CurveList& curves, QPointF pointer, double reach)

@@ -42,7 +42,8 @@ QString curveTitle(const BeamWindow& window, const DrawnCurve& curve);
 QString curveHeading(const BeamWindow& window, const DrawnCurve& curve);
 
 // The note of a legend line: its curve's title and greatest deflection, with
-// where it occurs; both directions where the beam bends both ways.
+// where it occurs; both directions where the beam bends both ways. The scroll
+// bar gives a screen reader the same note after each change.
 QString legendNote(const BeamWindow& window, const DrawnCurve& curve);
 
 // The read-out for the pointer at `pointer` (client-area twips): x along the
