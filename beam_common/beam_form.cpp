@@ -55,15 +55,23 @@ QString captionName(const QString& caption)
 }
 
 // Names the scroll bar and the text boxes for a screen reader by the labels
-// the window shows beside them.
-void nameByCaptions(const toolkit::ControlSet& controls, std::span<const ControlCaption> captions)
+// the window shows beside them, and gives those labels.
+std::vector<const QWidget*> nameByCaptions(const toolkit::ControlSet& controls,
+                                           std::span<const ControlCaption> captions)
 {
+    std::vector<const QWidget*> labels;
     for (const ControlCaption& caption : captions) {
-        QString name = captionName(controls.get<toolkit::Label>(caption.label, caption.labelIndex).caption());
-        if (caption.unit != nullptr)
-            name += QStringLiteral("（%1）").arg(controls.get<toolkit::Label>(caption.unit).caption().trimmed());
+        const auto& label = controls.get<toolkit::Label>(caption.label, caption.labelIndex);
+        QString name = captionName(label.caption());
+        labels.push_back(&label);
+        if (caption.unit != nullptr) {
+            const auto& unit = controls.get<toolkit::Label>(caption.unit);
+            name += QStringLiteral("（%1）").arg(unit.caption().trimmed());
+            labels.push_back(&unit);
+        }
         controls.get<QWidget>(caption.control).setAccessibleName(name);
     }
+    return labels;
 }
 
 // Tells a screen reader what the scroll bar did: it has the keyboard while
@@ -87,8 +95,11 @@ BeamControls::BeamControls(const toolkit::ControlSet& controls, const BeamWindow
     , Command3(controls.get<QPushButton>("Command3"))
     , OLE1(window.mapping.symbolLeft != nullptr ? &controls.get<toolkit::PictureBox>("OLE1") : nullptr)
     , legend(controls, window.legendLines)
+    , controlsAndCaptions(nameByCaptions(controls, window.captions))
 {
-    nameByCaptions(controls, window.captions);
+    controlsAndCaptions.insert(controlsAndCaptions.end(), {&Text1, &HScroll1, &Command1, &Command2, &Command3});
+    if (Text2 != nullptr)
+        controlsAndCaptions.push_back(Text2);
 }
 
 BeamForm::BeamForm(toolkit::Program& program, toolkit::Form& mainWindow, const BeamWindow& window)
@@ -107,7 +118,7 @@ const DeflectionTable* BeamForm::deflectionTable() const
 
 OutputSource BeamForm::output() const
 {
-    return beamOutput({window()->clientArea(), window_, curves_});
+    return beamOutput({window()->clientArea(), window_, curves_, controls().controlsAndCaptions});
 }
 
 void BeamForm::connectEvents(BeamControls& c)

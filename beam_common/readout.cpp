@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 namespace beam {
@@ -144,6 +146,30 @@ QString pointReadout(const BeamWindow& window, const CurveList& curves, QPointF 
     if (near.size() > 1)
         text += QStringLiteral("\n附近另有 %1 條曲線").arg(near.size() - 1);
     return text;
+}
+
+QStringList pageHeading(const BeamWindow& window, const CurveList& curves)
+{
+    const physics::LoadCase beam = window.beamUnder(0);
+    const QString load = std::visit(
+        [](const auto& loaded) {
+            using Load = std::decay_t<decltype(loaded)>;
+            if constexpr (std::is_same_v<Load, physics::PointLoad>)
+                return QStringLiteral("集中力 P = %1").arg(loadText(loaded.force));
+            else if constexpr (std::is_same_v<Load, physics::CoupleLoad>)
+                return QStringLiteral("逆時針集中彎矩 M = %1").arg(loadText(loaded.couple));
+            else
+                return QStringLiteral("均佈負荷");
+        },
+        beam);
+    QStringList values;
+    for (const DrawnCurve& curve : curves)
+        values << loadText(curve.load);
+    return {QStringLiteral("簡支梁：跨度 L = %1，%2，EI = %3（本程式所用的值）")
+                .arg(loadText(physics::span(beam)), load, loadText(physics::flexuralRigidity(beam))),
+            values.isEmpty() ? QStringLiteral("尚無曲線")
+                             : QStringLiteral("各曲線的%1：%2")
+                                   .arg(QString::fromUtf8(window.loadValueName), values.join(QStringLiteral("、")))};
 }
 
 QString curvesDescription(const BeamWindow& window, const CurveList& curves)

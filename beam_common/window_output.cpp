@@ -19,6 +19,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -116,13 +117,23 @@ void preparePrinter(QPrinter& printer, const OutputSource& source)
     printer.setDocName(source.title);
 }
 
-void print(const OutputSource& source)
+void printPage(const OutputSource& source, PageContent content)
 {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, source);
     QPrintDialog dialog(&printer, windowOf(source));
     if (dialog.exec() == QDialog::Accepted)
-        tell(source, "列印", printWindow(printer, source));
+        tell(source, "列印", printWindow(printer, source, content));
+}
+
+void print(const OutputSource& source)
+{
+    printPage(source, PageContent::Window);
+}
+
+void printFigure(const OutputSource& source)
+{
+    printPage(source, PageContent::Figure);
 }
 
 void previewPrint(const OutputSource& source)
@@ -130,8 +141,10 @@ void previewPrint(const OutputSource& source)
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, source);
     QPrintPreviewDialog dialog(&printer, windowOf(source));
-    // As large as the window it shows; its own size leaves the page a thumbnail.
-    dialog.resize(windowOf(source)->size());
+    // Its own size leaves the page a thumbnail and hides the print button
+    // behind the toolbar's overflow.
+    if (const QScreen* screen = windowOf(source)->screen())
+        dialog.setGeometry(previewGeometry(screen->availableGeometry()));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&source](QPrinter* target) { tell(source, "列印", printWindow(*target, source)); });
     dialog.exec();
@@ -159,6 +172,7 @@ void exportData(const OutputSource& source)
 constexpr OutputAction kActions[] = {
     {"列印…", QKeySequence::Print, print},
     {"預覽列印…", QKeySequence::UnknownKey, previewPrint},
+    {"列印圖形與圖例…", QKeySequence::UnknownKey, printFigure},
     {"另存圖片…", QKeySequence::Save, savePicture},
     {"複製圖片", QKeySequence::Copy, copyPicture},
     {"匯出資料…", QKeySequence::UnknownKey, exportData},
@@ -199,7 +213,7 @@ std::optional<QString> writeData(const OutputSource& source, const QString& path
     return writeFile(path, source.table());
 }
 
-std::optional<QString> printWindow(QPrinter& printer, const OutputSource& source)
+std::optional<QString> printWindow(QPrinter& printer, const OutputSource& source, PageContent content)
 {
     // Printing into a file goes through QSaveFile like every file the window
     // writes: all of it or nothing, and a reason when it fails.
@@ -212,16 +226,24 @@ std::optional<QString> printWindow(QPrinter& printer, const OutputSource& source
         pdf.setTitle(printer.docName());
         pdf.setCreator(QCoreApplication::applicationName());
         QPainter painter(&pdf);
-        paintPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), source);
+        paintPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), source,
+                  content);
         painter.end();
         return writeFile(printer.outputFileName(), document.data());
     }
     QPainter painter;
     if (!painter.begin(&printer))
         return QString::fromUtf8("無法在印表機「%1」上列印。").arg(printer.printerName());
-    paintPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()),
-              source);
+    paintPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()), source,
+              content);
     return std::nullopt;
+}
+
+QRect previewGeometry(const QRect& screen)
+{
+    const QSize size = screen.size() * 3 / 4;
+    return {screen.x() + (screen.width() - size.width()) / 2, screen.y() + (screen.height() - size.height()) / 2,
+            size.width(), size.height()};
 }
 
 } // namespace beam
