@@ -7,11 +7,13 @@
 #include "toolkit/control_set.h"
 #include "toolkit/drawing_surface.h"
 #include "toolkit/form_window.h"
+#include "toolkit/label.h"
 #include "toolkit/number_text.h"
 #include "toolkit/palette.h"
 #include "toolkit/picture_box.h"
 #include "toolkit/units.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -42,6 +44,46 @@ void plotCurve(toolkit::DrawingSurface& surface, const Curve& curve, toolkit::Bg
     }
 }
 
+// A label's caption as a name: without the colon or equals sign that leads
+// to the control.
+QString captionName(const QString& caption)
+{
+    QString name = caption.trimmed();
+    while (name.endsWith(u':') || name.endsWith(u'=') || name.endsWith(u'：'))
+        name = name.chopped(1).trimmed();
+    return name;
+}
+
+// Names the scroll bar and the text boxes for a screen reader by the labels
+// the window shows beside them, and gives those labels.
+std::vector<const QWidget*> nameByCaptions(const toolkit::ControlSet& controls,
+                                           std::span<const ControlCaption> captions)
+{
+    std::vector<const QWidget*> labels;
+    for (const ControlCaption& caption : captions) {
+        const auto& label = controls.get<toolkit::Label>(caption.label, caption.labelIndex);
+        QString name = captionName(label.caption());
+        labels.push_back(&label);
+        if (caption.unit != nullptr) {
+            const auto& unit = controls.get<toolkit::Label>(caption.unit);
+            name += QStringLiteral("（%1）").arg(unit.caption().trimmed());
+            labels.push_back(&unit);
+        }
+        controls.get<QWidget>(caption.control).setAccessibleName(name);
+    }
+    return labels;
+}
+
+// Tells a screen reader what the scroll bar did: it has the keyboard while
+// a user changes the load, and a reader speaks the focused control's
+// description when it changes.
+void announce(QScrollBar& bar, const QString& text)
+{
+    bar.setAccessibleDescription(text);
+    QAccessibleEvent event(&bar, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 } // namespace
 
 BeamControls::BeamControls(const toolkit::ControlSet& controls, const BeamWindow& window)
@@ -53,7 +95,11 @@ BeamControls::BeamControls(const toolkit::ControlSet& controls, const BeamWindow
     , Command3(controls.get<QPushButton>("Command3"))
     , OLE1(window.mapping.symbolLeft != nullptr ? &controls.get<toolkit::PictureBox>("OLE1") : nullptr)
     , legend(controls, window.legendLines)
+    , controlsAndCaptions(nameByCaptions(controls, window.captions))
 {
+    controlsAndCaptions.insert(controlsAndCaptions.end(), {&Text1, &HScroll1, &Command1, &Command2, &Command3});
+    if (Text2 != nullptr)
+        controlsAndCaptions.push_back(Text2);
 }
 
 BeamForm::BeamForm(toolkit::Program& program, toolkit::Form& mainWindow, const BeamWindow& window)
@@ -72,7 +118,7 @@ const DeflectionTable* BeamForm::deflectionTable() const
 
 OutputSource BeamForm::output() const
 {
-    return beamOutput({window()->clientArea(), window_, curves_});
+    return beamOutput({window()->clientArea(), window_, curves_, controls().controlsAndCaptions});
 }
 
 void BeamForm::connectEvents(BeamControls& c)
@@ -158,6 +204,7 @@ void BeamForm::Command3_Click()
     ChangeCount.reset();
     controls().legend.clear();
     describeCurves();
+    announce(controls().HScroll1, QStringLiteral("已清除圖形"));
 }
 
 // A new load value: show it, move the symbol there, plot its curve in the
@@ -191,7 +238,9 @@ void BeamForm::recordChange(double load)
     drawCurve(drawn);
     // The line shows the same three values for every point of the curve, so
     // it is written once.
-    c.legend.fill(step, wholeNumberText(c.HScroll1.value()), legendNote(window_, drawn));
+    const QString note = legendNote(window_, drawn);
+    c.legend.fill(step, wholeNumberText(c.HScroll1.value()), note);
+    announce(c.HScroll1, note);
 }
 
 // Plots one curve dot by dot and keeps it in the list of curves. A load too

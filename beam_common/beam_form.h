@@ -11,10 +11,12 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
+class QWidget;
 
 namespace toolkit {
 class ControlSet;
@@ -35,6 +37,8 @@ struct BeamControls {
     QPushButton& Command3; // clear
     toolkit::PictureBox* OLE1; // the load symbol, where the window has one
     LegendGrid legend;
+    // The buttons, text boxes and scroll bar, and the labels that name them.
+    std::vector<const QWidget*> controlsAndCaptions;
 };
 
 // A window that shows a simply supported beam under one load case: every change

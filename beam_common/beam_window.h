@@ -27,6 +27,15 @@ struct WindowMapping {
 // plotted by a window's mapping; empty when the mapping cannot plot a sample.
 Curve sampleCurve(const physics::LoadCase& beam, const WindowMapping& mapping);
 
+// A control as a screen reader names it: by the label the window shows as its
+// heading or caption, and the label of its unit after it, where there is one.
+struct ControlCaption {
+    const char* control;
+    const char* label;
+    int labelIndex = toolkit::kNoIndex;
+    const char* unit = nullptr;
+};
+
 // What makes one beam window: its layout, its load case and how it shows it.
 // Each window's folder defines one beside its layout table.
 struct BeamWindow {
@@ -41,6 +50,7 @@ struct BeamWindow {
     int plotColour; // QBColor of the plot button's curve
     bool keepsDeflectionTable = false;
     const char* magnitude = nullptr; // the load's magnitude, shown in Text2
+    std::span<const ControlCaption> captions; // of the scroll bar and the text boxes
 
     // The length of the beam, in its own unit.
     double span() const { return physics::span(beamUnder(0)); }

@@ -14,6 +14,12 @@ namespace {
 
 enum Cell { Number = 0, Value = 1, Swatch = 2 };
 
+// The palette's colours by index, as a screen reader names a swatch.
+constexpr const char* kColourNames[16] = {
+    "黑色", "藍色",   "綠色",   "青色",   "紅色",   "洋紅色",   "深黃色", "淺灰色",
+    "灰色", "淺藍色", "淺綠色", "淺青色", "淺紅色", "淺洋紅色", "淺黃色", "白色",
+};
+
 void annotate(const std::array<Label*, 3>& line, const QString& note)
 {
     for (Label* cell : line) {
@@ -39,6 +45,7 @@ void LegendGrid::fill(const ChangeStep& step, const QString& value, const QStrin
     line[Number]->setCaption(toolkit::wholeNumberText(step.line + 1));
     line[Value]->setCaption(value);
     line[Swatch]->setBackColor(toolkit::QBColor(step.colour));
+    line[Swatch]->setAccessibleName(QString::fromUtf8(kColourNames[step.colour]));
     annotate(line, note);
 }
 
@@ -50,6 +57,7 @@ void LegendGrid::clear()
     }
     for (const std::array<Label*, 3>& line : lines_) {
         line[Swatch]->setBackColor(toolkit::QBColor(toolkit::kClearedSwatch));
+        line[Swatch]->setAccessibleName(QString());
         annotate(line, QString());
     }
 }

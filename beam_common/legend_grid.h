@@ -25,11 +25,13 @@ public:
     LegendGrid(const toolkit::ControlSet& controls, std::span<const char* const> lineNames);
 
     // Writes a change into its line: its number (line + 1), the load value and
-    // the swatch in the curve's colour, with a note on its curve that every
-    // cell of the line shows as its tooltip and gives a screen reader.
+    // the swatch in the curve's colour, named by that colour for a screen
+    // reader, with a note on its curve that every cell of the line shows as
+    // its tooltip and gives a screen reader.
     void fill(const ChangeStep& step, const QString& value, const QString& note);
     // Empties every caption (index 0 of every line, then index 1, then 2),
-    // turns every swatch to the cleared colour and drops the notes.
+    // turns every swatch to the cleared colour and drops the notes and the
+    // swatches' names.
     void clear();
 
     int lineCount() const { return int(lines_.size()); }

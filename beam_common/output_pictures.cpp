@@ -67,7 +67,7 @@ QByteArray windowSvg(const OutputSource& source)
     return text.toUtf8();
 }
 
-void paintPage(QPainter& painter, const QRectF& page, const OutputSource& source)
+void paintPage(QPainter& painter, const QRectF& page, const OutputSource& source, PageContent content)
 {
     // Point sizes, so that the title keeps its size at any printer resolution.
     QFont font = painter.font();
@@ -81,14 +81,26 @@ void paintPage(QPainter& painter, const QRectF& page, const OutputSource& source
     painter.drawText(titleLine, Qt::AlignRight | Qt::AlignVCenter,
                      QDate::currentDate().toString(QString::fromUtf8("yyyy年M月d日")));
 
-    const QRectF room = page.adjusted(0, titleLine.height() * 1.5, 0, 0);
+    // The heading's lines in a smaller size, wrapped where they are long.
+    font.setPointSizeF(11);
+    painter.setFont(font);
+    qreal top = titleLine.bottom() + titleLine.height() * 0.25;
+    for (const QString& line : source.heading) {
+        const QRectF bounds = painter.boundingRect(QRectF(page.left(), top, page.width(), page.height()),
+                                                   Qt::AlignLeft | Qt::TextWordWrap, line);
+        painter.drawText(bounds, Qt::AlignLeft | Qt::TextWordWrap, line);
+        top = bounds.bottom();
+    }
+
+    const QRectF room = page.adjusted(0, top - page.top() + titleLine.height() * 0.5, 0, 0);
     const QSizeF client = source.clientArea.size();
     const QSizeF fitted = client.scaled(room.size(), Qt::KeepAspectRatio);
     // Recorded first: widgets drawn straight onto a printer would go through a
     // bitmap at the printer's resolution, while recorded they stay vectors.
     QPicture picture;
     QPainter recorder(&picture);
-    source.draw(recorder, CurveStroke::Lines);
+    const bool figure = content == PageContent::Figure && source.drawFigure;
+    (figure ? source.drawFigure : source.draw)(recorder, CurveStroke::Lines);
     recorder.end();
     // A picture plays back scaled from its own resolution to the device's;
     // the page's scale leaves that out.

@@ -19,9 +19,15 @@ QImage windowImage(const OutputSource& source);
 // the texts as text.
 QByteArray windowSvg(const OutputSource& source);
 
+// What a printed page shows under its heading: the whole client area, or the
+// source's figure alone.
+enum class PageContent { Window, Figure };
+
 // One printed page within `page` (device coordinates): a title line with the
-// source's title and today's date, and under it the client area, as large as
-// the rest of the page allows with its proportions kept.
-void paintPage(QPainter& painter, const QRectF& page, const OutputSource& source);
+// source's title and today's date, the source's heading lines, and under them
+// the client area or its figure, as large as the rest of the page allows with
+// its proportions kept.
+void paintPage(QPainter& painter, const QRectF& page, const OutputSource& source,
+               PageContent content = PageContent::Window);
 
 } // namespace beam

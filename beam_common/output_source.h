@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -30,6 +31,12 @@ struct OutputSource {
     std::function<void(QPainter& painter, CurveStroke stroke)> draw;
     // The window's data as a CSV table.
     std::function<QByteArray()> table;
+    // Lines under the printed page's title: the numbers the picture shows.
+    QStringList heading = {};
+    // Draws the figure alone, for a page to hand out: for a beam window the
+    // drawing and its legend on white, without the controls. Where a source
+    // has none, that page shows the whole picture.
+    std::function<void(QPainter& painter, CurveStroke stroke)> drawFigure = {};
 };
 
 } // namespace beam

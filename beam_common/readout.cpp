@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 namespace beam {
@@ -92,15 +94,16 @@ QString legendNote(const BeamWindow& window, const DrawnCurve& curve)
 {
     const physics::Extremes extremes = physics::deflectionExtremes(window.beamUnder(curve.load));
     const auto at = [](const physics::Extreme& extreme) {
-        return QStringLiteral("%1，在 x = %2").arg(significant(std::fabs(extreme.deflection)), xText(extreme.x));
+        return QStringLiteral("%1，在 x = %2").arg(deflectionText(extreme.deflection), xText(extreme.x));
     };
-    QString note = curveTitle(window, curve) + QLatin1Char('\n');
+    // Both directions on one line under the one heading, as a screen reader
+    // hears it from the scroll bar too.
+    const QString note = curveTitle(window, curve) + QStringLiteral("\n最大撓度：");
     if (extremes.down && extremes.up)
-        return note + QStringLiteral("最大向上撓度：") + at(*extremes.up) + QStringLiteral("\n最大向下撓度：")
-               + at(*extremes.down);
+        return note + at(*extremes.up) + QStringLiteral("；") + at(*extremes.down);
     if (const std::optional<physics::Extreme>& only = extremes.down ? extremes.down : extremes.up)
-        return note + QStringLiteral("最大撓度：%1，在 x = %2").arg(deflectionText(only->deflection), xText(only->x));
-    return note + QStringLiteral("最大撓度：0，梁沒有彎曲");
+        return note + at(*only);
+    return note + QStringLiteral("0，梁沒有彎曲");
 }
 
 QString pointReadout(const BeamWindow& window, const CurveList& curves, QPointF pointer, double reach)
@@ -143,6 +146,30 @@ QString pointReadout(const BeamWindow& window, const CurveList& curves, QPointF 
     if (near.size() > 1)
         text += QStringLiteral("\n附近另有 %1 條曲線").arg(near.size() - 1);
     return text;
+}
+
+QStringList pageHeading(const BeamWindow& window, const CurveList& curves)
+{
+    const physics::LoadCase beam = window.beamUnder(0);
+    const QString load = std::visit(
+        [](const auto& loaded) {
+            using Load = std::decay_t<decltype(loaded)>;
+            if constexpr (std::is_same_v<Load, physics::PointLoad>)
+                return QStringLiteral("集中力 P = %1").arg(loadText(loaded.force));
+            else if constexpr (std::is_same_v<Load, physics::CoupleLoad>)
+                return QStringLiteral("逆時針集中彎矩 M = %1").arg(loadText(loaded.couple));
+            else
+                return QStringLiteral("均佈負荷");
+        },
+        beam);
+    QStringList values;
+    for (const DrawnCurve& curve : curves)
+        values << loadText(curve.load);
+    return {QStringLiteral("簡支梁：跨度 L = %1，%2，EI = %3（本程式所用的值）")
+                .arg(loadText(physics::span(beam)), load, loadText(physics::flexuralRigidity(beam))),
+            values.isEmpty() ? QStringLiteral("尚無曲線")
+                             : QStringLiteral("各曲線的%1：%2")
+                                   .arg(QString::fromUtf8(window.loadValueName), values.join(QStringLiteral("、")))};
 }
 
 QString curvesDescription(const BeamWindow& window, const CurveList& curves)

@@ -42,7 +42,8 @@ QString curveTitle(const BeamWindow& window, const DrawnCurve& curve);
 QString curveHeading(const BeamWindow& window, const DrawnCurve& curve);
 
 // The note of a legend line: its curve's title and greatest deflection, with
-// where it occurs; both directions where the beam bends both ways.
+// where it occurs; both directions where the beam bends both ways. The scroll
+// bar gives a screen reader the same note after each change.
 QString legendNote(const BeamWindow& window, const DrawnCurve& curve);
 
 // The read-out for the pointer at `pointer` (client-area twips): x along the
@@ -50,6 +51,12 @@ QString legendNote(const BeamWindow& window, const DrawnCurve& curve);
 // deflection at x and how many more curves are that near. Empty outside the
 // supports.
 QString pointReadout(const BeamWindow& window, const CurveList& curves, QPointF pointer, double reach);
+
+// The numbers under a printed page's title: the beam, its load and its
+// flexural rigidity, then the load value of each curve in the order drawn,
+// 簡支梁：跨度 L = 20，集中力 P = 1500，EI = 100000（本程式所用的值）
+// 各曲線的力量作用位置：3、4、5.
+QStringList pageHeading(const BeamWindow& window, const CurveList& curves);
 
 // The curves on a window, for a screen reader.
 QString curvesDescription(const BeamWindow& window, const CurveList& curves);

@@ -19,6 +19,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -69,9 +70,18 @@ struct FileType {
 constexpr FileType kPictureTypes[] = {{"PNG 圖片 (*.png)", "png"}, {"SVG 向量圖 (*.svg)", "svg"}};
 constexpr FileType kDataTypes[] = {{"CSV 表格 (*.csv)", "csv"}};
 
+// The folder of the last file written through a dialog, for the run of the
+// program: every window's next dialog starts there.
+QString& lastFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 // Asks where to write, in Qt's own file dialog: it is the same on every
 // desktop, and tests can drive it. It proposes the title and today's date
-// in the home folder. A name without an extension takes the chosen type's.
+// in the folder last used, or the home folder the first time or when that
+// folder is gone. A name without an extension takes the chosen type's.
 // Empty when cancelled.
 QString askForFile(const OutputSource& source, const char* title, std::span<const FileType> types)
 {
@@ -88,12 +98,15 @@ QString askForFile(const OutputSource& source, const char* title, std::span<cons
     dialog.setDefaultSuffix(extensionOf(filters.front()));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&](const QString& filter) { dialog.setDefaultSuffix(extensionOf(filter)); });
-    dialog.setDirectory(QDir::home());
+    const QDir last(lastFolder());
+    dialog.setDirectory(!lastFolder().isEmpty() && last.exists() ? last : QDir::home());
     dialog.selectFile(QStringLiteral("%1 %2.%3")
                           .arg(source.title, QDate::currentDate().toString(Qt::ISODate), extensionOf(filters.front())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().front();
+    const QString path = dialog.selectedFiles().front();
+    lastFolder() = QFileInfo(path).absolutePath();
+    return path;
 }
 
 // A page of the window's shape, named after its title.
@@ -104,13 +117,23 @@ void preparePrinter(QPrinter& printer, const OutputSource& source)
     printer.setDocName(source.title);
 }
 
-void print(const OutputSource& source)
+void printPage(const OutputSource& source, PageContent content)
 {
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, source);
     QPrintDialog dialog(&printer, windowOf(source));
     if (dialog.exec() == QDialog::Accepted)
-        tell(source, "列印", printWindow(printer, source));
+        tell(source, "列印", printWindow(printer, source, content));
+}
+
+void print(const OutputSource& source)
+{
+    printPage(source, PageContent::Window);
+}
+
+void printFigure(const OutputSource& source)
+{
+    printPage(source, PageContent::Figure);
 }
 
 void previewPrint(const OutputSource& source)
@@ -118,8 +141,10 @@ void previewPrint(const OutputSource& source)
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, source);
     QPrintPreviewDialog dialog(&printer, windowOf(source));
-    // As large as the window it shows; its own size leaves the page a thumbnail.
-    dialog.resize(windowOf(source)->size());
+    // Its own size leaves the page a thumbnail and hides the print button
+    // behind the toolbar's overflow.
+    if (const QScreen* screen = windowOf(source)->screen())
+        dialog.setGeometry(previewGeometry(screen->availableGeometry()));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&source](QPrinter* target) { tell(source, "列印", printWindow(*target, source)); });
     dialog.exec();
@@ -147,6 +172,7 @@ void exportData(const OutputSource& source)
 constexpr OutputAction kActions[] = {
     {"列印…", QKeySequence::Print, print},
     {"預覽列印…", QKeySequence::UnknownKey, previewPrint},
+    {"列印圖形與圖例…", QKeySequence::UnknownKey, printFigure},
     {"另存圖片…", QKeySequence::Save, savePicture},
     {"複製圖片", QKeySequence::Copy, copyPicture},
     {"匯出資料…", QKeySequence::UnknownKey, exportData},
@@ -187,7 +213,7 @@ std::optional<QString> writeData(const OutputSource& source, const QString& path
     return writeFile(path, source.table());
 }
 
-std::optional<QString> printWindow(QPrinter& printer, const OutputSource& source)
+std::optional<QString> printWindow(QPrinter& printer, const OutputSource& source, PageContent content)
 {
     // Printing into a file goes through QSaveFile like every file the window
     // writes: all of it or nothing, and a reason when it fails.
@@ -200,16 +226,24 @@ std::optional<QString> printWindow(QPrinter& printer, const OutputSource& source
         pdf.setTitle(printer.docName());
         pdf.setCreator(QCoreApplication::applicationName());
         QPainter painter(&pdf);
-        paintPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), source);
+        paintPage(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(pdf.resolution()).size()), source,
+                  content);
         painter.end();
         return writeFile(printer.outputFileName(), document.data());
     }
     QPainter painter;
     if (!painter.begin(&printer))
         return QString::fromUtf8("無法在印表機「%1」上列印。").arg(printer.printerName());
-    paintPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()),
-              source);
+    paintPage(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()), source,
+              content);
     return std::nullopt;
+}
+
+QRect previewGeometry(const QRect& screen)
+{
+    const QSize size = screen.size() * 3 / 4;
+    return {screen.x() + (screen.width() - size.width()) / 2, screen.y() + (screen.height() - size.height()) / 2,
+            size.width(), size.height()};
 }
 
 } // namespace beam

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "beam_common/output_pictures.h"
+
 #include <QKeySequence>
 #include <QList>
+#include <QRect>
 #include <QString>
 
 #include <optional>
@@ -44,6 +47,11 @@ std::optional<QString> writePicture(const OutputSource& source, const QString& p
 // The source's table.
 std::optional<QString> writeData(const OutputSource& source, const QString& path);
 // One page on the printer, or in its PDF file where it prints to one.
-std::optional<QString> printWindow(QPrinter& printer, const OutputSource& source);
+std::optional<QString> printWindow(QPrinter& printer, const OutputSource& source,
+                                   PageContent content = PageContent::Window);
+
+// Where the print preview opens on a screen's available area: three quarters
+// of it each way, centred, so that a whole page and the toolbar show.
+QRect previewGeometry(const QRect& screen);
 
 } // namespace beam

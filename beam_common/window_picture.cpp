@@ -4,6 +4,7 @@
 #include "beam_common/beam_window.h"
 #include "beam_common/curve_list.h"
 #include "beam_common/curve_table.h"
+#include "beam_common/readout.h"
 #include "toolkit/client_area.h"
 #include "toolkit/palette.h"
 #include "toolkit/point_layer.h"
@@ -55,16 +56,26 @@ void paintLines(QPainter& painter, const BeamView& view, const QRegion& shown)
     }
 }
 
-} // namespace
-
-void drawWindow(QPainter& painter, const BeamView& view, CurveStroke stroke)
+toolkit::ClientArea::PointPainter curvePainter(const BeamView& view, CurveStroke stroke)
 {
-    view.clientArea.paintWith(painter, [&](QPainter& points, const QRegion& shown) {
+    return [&view, stroke](QPainter& points, const QRegion& shown) {
         if (stroke == CurveStroke::Dots)
             paintDots(points, view);
         else
             paintLines(points, view, shown);
-    });
+    };
+}
+
+} // namespace
+
+void drawWindow(QPainter& painter, const BeamView& view, CurveStroke stroke)
+{
+    view.clientArea.paintWith(painter, curvePainter(view, stroke));
+}
+
+void drawFigure(QPainter& painter, const BeamView& view, CurveStroke stroke)
+{
+    view.clientArea.paintWith(painter, curvePainter(view, stroke), Qt::white, view.controls);
 }
 
 OutputSource beamOutput(const BeamView& view)
@@ -74,6 +85,8 @@ OutputSource beamOutput(const BeamView& view)
         .title = QString::fromUtf8(view.window.loadCase),
         .draw = [view](QPainter& painter, CurveStroke stroke) { drawWindow(painter, view, stroke); },
         .table = [view] { return curveTable(view.window, view.curves); },
+        .heading = pageHeading(view.window, view.curves),
+        .drawFigure = [view](QPainter& painter, CurveStroke stroke) { drawFigure(painter, view, stroke); },
     };
 }
 

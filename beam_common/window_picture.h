@@ -3,7 +3,10 @@
 
 #include "beam_common/output_source.h"
 
+#include <vector>
+
 class QPainter;
+class QWidget;
 
 namespace toolkit {
 class ClientArea;
@@ -18,11 +21,13 @@ struct BeamWindow;
 inline constexpr int kCurveDotWidth = 2;
 
 // What a beam window's output needs of it: the loaded window's client area,
-// its description and the curves on it.
+// its description and the curves on it, and the controls with the labels
+// that name them, which the figure alone leaves out.
 struct BeamView {
     const toolkit::ClientArea& clientArea;
     const BeamWindow& window;
     const CurveList& curves;
+    std::vector<const QWidget*> controls = {};
 };
 
 // Draws a loaded beam window's client area onto any painter, as the window
@@ -35,8 +40,12 @@ struct BeamView {
 // curves and its legend stay as they are.
 void drawWindow(QPainter& painter, const BeamView& view, CurveStroke stroke);
 
-// A beam window's output: that picture, titled with its load case, and the
-// table of its curves.
+// The same without the controls and their labels, on white: the drawing, its
+// curves and the legend, for a page to hand out.
+void drawFigure(QPainter& painter, const BeamView& view, CurveStroke stroke);
+
+// A beam window's output: that picture, titled with its load case and headed
+// with its numbers, the figure alone, and the table of its curves.
 OutputSource beamOutput(const BeamView& view);
 
 } // namespace beam

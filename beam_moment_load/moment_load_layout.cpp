@@ -133,6 +133,13 @@ constexpr Control kControls[] = {
 // The legend's rows, one control array each, from the first change on.
 constexpr const char* kLegendRows[] = {"Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11"};
 
+// The labels that name the scroll bar and the text boxes.
+constexpr beam::ControlCaption kCaptions[] = {
+    {.control = "HScroll1", .label = "Label12"},
+    {.control = "Text1", .label = "Label1", .labelIndex = 0},
+    {.control = "Text2", .label = "Label13"},
+};
+
 } // namespace
 
 const Window kLayout{
@@ -158,6 +165,7 @@ constinit const beam::BeamWindow kWindow{
     .plotColour = 10, // light green
     .keepsDeflectionTable = true,
     .magnitude = "3000 KN-m",
+    .captions = kCaptions,
 };
 
 } // namespace moment_load

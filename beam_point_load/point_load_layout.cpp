@@ -225,6 +225,13 @@ constexpr const char* kLegendColumns[] = {
     "Label19", "Label20", "Label21", "Label22", "Label23", "Label24", "Label25",
 };
 
+// The labels that name the scroll bar and the text boxes.
+constexpr beam::ControlCaption kCaptions[] = {
+    {.control = "HScroll1", .label = "Label54"},
+    {.control = "Text1", .label = "Label53"},
+    {.control = "Text2", .label = "Label1"},
+};
+
 } // namespace
 
 const Window kLayout{
@@ -248,6 +255,7 @@ constinit const beam::BeamWindow kWindow{
     .plotColour = 11, // light cyan
     .keepsDeflectionTable = true,
     .magnitude = "1500 kg",
+    .captions = kCaptions,
 };
 
 } // namespace point_load

@@ -189,6 +189,12 @@ constexpr const char* kLegendRows[] = {
     "Label6", "Label7", "Label8", "Label9", "Label10", "Label11", "Label12", "Label13", "Label14", "Label15",
 };
 
+// The labels that name the scroll bar and the text box, whose unit follows it.
+constexpr beam::ControlCaption kCaptions[] = {
+    {.control = "HScroll1", .label = "Label22"},
+    {.control = "Text1", .label = "Label21", .unit = "Label2"},
+};
+
 } // namespace
 
 const Window kLayout{
@@ -212,6 +218,7 @@ constinit const beam::BeamWindow kWindow{
     .changeColours = uniform_load::kChangeColours,
     .legendLines = kLegendRows,
     .plotColour = 10, // light green
+    .captions = kCaptions,
 };
 
 } // namespace uniform_load

@@ -8,6 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace toolkit {
 
 ClientArea::ClientArea(const Window& window, QWidget* parent)
@@ -38,9 +40,9 @@ void ClientArea::paintEvent(QPaintEvent* event)
     paintBackdrop(painter, event->region());
 }
 
-void ClientArea::paintBackdrop(QPainter& painter, const QRegion& region) const
+void ClientArea::paintBackdrop(QPainter& painter, const QRegion& region, const QColor& background) const
 {
-    painter.fillRect(rect(), backColor_);
+    painter.fillRect(rect(), background.isValid() ? background : backColor_);
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
     // A change repaints a few small parts of the window; most figures lie
@@ -51,16 +53,17 @@ void ClientArea::paintBackdrop(QPainter& painter, const QRegion& region) const
     }
 }
 
-void ClientArea::paintWith(QPainter& painter, const PointPainter& paintPoints) const
+void ClientArea::paintWith(QPainter& painter, const PointPainter& paintPoints, const QColor& background,
+                           std::span<const QWidget* const> leftOut) const
 {
     painter.save();
-    paintBackdrop(painter, rect());
+    paintBackdrop(painter, rect(), background);
     painter.restore();
     // Children are kept in stacking order, the lowest first: the drawing
     // surface lies over the free-standing labels and under the rest.
     for (QObject* child : children()) {
         auto* widget = qobject_cast<QWidget*>(child);
-        if (widget == nullptr || !widget->isVisible())
+        if (widget == nullptr || !widget->isVisible() || std::ranges::find(leftOut, widget) != leftOut.end())
             continue;
         painter.save();
         if (widget == surface_) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <span>
 #include <vector>
 
 namespace toolkit {
@@ -25,10 +26,10 @@ public:
     void addFigure(const Control& row);
     DrawingSurface& surface() const { return *surface_; }
 
-    // Paints BackColor, the background picture and the figures that meet
-    // `region`, in client-area pixels: what paintEvent shows under the child
-    // widgets.
-    void paintBackdrop(QPainter& painter, const QRegion& region) const;
+    // Paints BackColor (or `background`, where given), the background picture
+    // and the figures that meet `region`, in client-area pixels: what
+    // paintEvent shows under the child widgets.
+    void paintBackdrop(QPainter& painter, const QRegion& region, const QColor& background = {}) const;
 
     // Draws the points in place of the drawing surface's layer: `shown` is
     // where the surface shows them, the rest lies under separate widgets. The
@@ -37,8 +38,10 @@ public:
     // Paints the whole client area onto `painter`, in client-area pixels, as
     // the screen shows it, bottom to top: the backdrop, the free-standing
     // labels, the points that `paintPoints` draws, then the separate widgets.
-    // Nothing on the window changes.
-    void paintWith(QPainter& painter, const PointPainter& paintPoints) const;
+    // Nothing on the window changes. A picture of part of the window gives
+    // its own background and leaves out the child widgets in `leftOut`.
+    void paintWith(QPainter& painter, const PointPainter& paintPoints, const QColor& background = {},
+                   std::span<const QWidget* const> leftOut = {}) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

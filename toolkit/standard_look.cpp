@@ -9,6 +9,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QStyleOption>
+#include <QToolTip>
 #include <qdrawutil.h>
 
 namespace toolkit {
@@ -16,6 +17,9 @@ namespace toolkit {
 namespace {
 
 constexpr Font kDefaultFont{kMing, 9};
+// The read-outs' tooltips, as large as the windows' own text, so that a
+// projector shows them legibly.
+constexpr Font kToolTipFont{kMing, 12};
 
 // Marks a button whose face is drawn flat.
 constexpr char kFlatFace[] = "flatFace";
@@ -63,6 +67,7 @@ void installStandardLook()
     QApplication::setStyle(new StandardStyle);
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(fontFor(kDefaultFont));
+    QToolTip::setFont(fontFor(kToolTipFont));
 }
 
 void setFlatFace(QPushButton& button, const QColor& face)

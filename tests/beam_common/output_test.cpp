@@ -50,6 +50,9 @@ private Q_SLOTS:
     void picturesAndPagesComeFromTheSourcesDrawing();
     void filesHoldTheSourcesPictureAndTable();
     void windowAddsAnEntryOfItsOwn();
+    void previewShowsAWholePage_data();
+    void previewShowsAWholePage();
+    void figurePageFallsBackToThePicture();
 };
 
 // The image at twice the size, dot for dot; the SVG and the page in lines.
@@ -115,6 +118,42 @@ void OutputTest::windowAddsAnEntryOfItsOwn()
     QCOMPARE(clientArea.actions().back(), &own);
     QCOMPARE(own.shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
     QCOMPARE(clientArea.actions().front()->shortcuts(), QKeySequence::keyBindings(QKeySequence::Print));
+}
+
+void OutputTest::previewShowsAWholePage_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("preview");
+    QTest::newRow("1280 × 1024") << QRect(0, 0, 1280, 1024) << QRect(160, 128, 960, 768);
+    QTest::newRow("second screen, under a panel") << QRect(1920, 32, 1920, 1048) << QRect(2160, 163, 1440, 786);
+}
+
+// Three quarters of the screen each way, centred on it: room for a whole
+// page and the preview's toolbar.
+void OutputTest::previewShowsAWholePage()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, preview);
+    QCOMPARE(beam::previewGeometry(screen), preview);
+}
+
+// The figure alone where the source has one, the whole picture where it has
+// none; the heading's lines under the title either way.
+void OutputTest::figurePageFallsBackToThePicture()
+{
+    SquareWindow window;
+    beam::OutputSource source = window.source();
+    source.heading = {QStringLiteral("第一行"), QStringLiteral("第二行")};
+    QImage page(600, 400, QImage::Format_RGB32);
+    QPainter painter(&page);
+    beam::paintPage(painter, QRectF(0, 0, 600, 400), source, beam::PageContent::Figure);
+    QCOMPARE(window.lines, 1);
+    source.drawFigure = [](QPainter& figure, beam::CurveStroke) { figure.fillRect(QRect(0, 0, 120, 80), Qt::green); };
+    page.fill(Qt::blue);
+    beam::paintPage(painter, QRectF(0, 0, 600, 400), source, beam::PageContent::Figure);
+    painter.end();
+    QCOMPARE(window.lines, 1);
+    QCOMPARE(page.pixelColor(300, 390), QColor(Qt::green));
 }
 
 QTEST_MAIN(OutputTest)

@@ -174,7 +174,7 @@ void ReadoutTest::legendNotes_data()
         << "變換次數 1，彎矩作用位置 0\n最大撓度：向上 0.09430，在 x = 2.959";
     QTest::newRow("couple inside the span bends it both ways")
         << &moment_load::kWindow << DrawnCurve{3, 12, 3, 4}
-        << "變換次數 4，彎矩作用位置 3\n最大向上撓度：0.02837，在 x = 4.292\n最大向下撓度：0.0002749，在 x = 0.577";
+        << "變換次數 4，彎矩作用位置 3\n最大撓度：向上 0.02837，在 x = 4.292；向下 0.0002749，在 x = 0.577";
     // Past a full legend each change keeps its own number and names its line.
     QTest::newRow("change 25 on the point window's last column")
         << &point_load::kWindow << DrawnCurve{20, 5, 10, 25}

@@ -20,6 +20,7 @@
 #include "toolkit/program.h"
 #include "toolkit/units.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -175,6 +176,8 @@ private Q_SLOTS:
     void hoverReadsTheCurveUnderThePointer();
     void legendAndDrawingDescribeTheirCurves_data() { test_support::beamWindowRows(); }
     void legendAndDrawingDescribeTheirCurves();
+    void screenReaderHearsNamesAndEachChange_data();
+    void screenReaderHearsNamesAndEachChange();
     void changesPastTheLegendKeepTheirOwnNumbers_data() { test_support::beamWindowRows(); }
     void changesPastTheLegendKeepTheirOwnNumbers();
 
@@ -522,6 +525,69 @@ void BeamWindowTest::hoverReadsTheCurveUnderThePointer()
 // Every filled legend line carries its curve's note as tooltip and as the
 // description a screen reader reads, and the drawing area lists its curves;
 // the clear button and closing the window take them away.
+void BeamWindowTest::screenReaderHearsNamesAndEachChange_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("scrollBar");
+    QTest::addColumn<QString>("text1");
+    QTest::addColumn<QString>("text2"); // empty: the window has no Text2
+    QTest::addColumn<QString>("firstSwatch");
+    const struct {
+        const char* window;
+        const char* scrollBar;
+        const char* text1;
+        const char* text2;
+        const char* firstSwatch;
+    } rows[] = {
+        {"Form2", "位置調整扭", "目前作用位置", "力量大小", "藍色"},
+        {"Form3", "負荷大小調整扭", "負荷大小（Kg）", "", "藍色"},
+        {"Form4", "彎矩作用位置調整扭", "彎矩作用位置", "彎矩大小", "淺藍色"},
+    };
+    for (const auto& row : rows) {
+        const auto found = std::ranges::find_if(shell::kBeamWindows, [&](const shell::BeamWindowEntry& entry) {
+            return qstrcmp(entry.window.layout.name, row.window) == 0;
+        });
+        QVERIFY(found != shell::kBeamWindows.end());
+        QTest::addRow("%s", row.window) << int(found - shell::kBeamWindows.begin()) << QString::fromUtf8(row.scrollBar)
+                                        << QString::fromUtf8(row.text1) << QString::fromUtf8(row.text2)
+                                        << QString::fromUtf8(row.firstSwatch);
+    }
+}
+
+// What the accessibility interfaces give a screen reader: the scroll bar and
+// the text boxes named by their labels; the bar, which has the keyboard
+// while the load changes, describing each change's curve as its legend line
+// does, and then the clear; the legend's swatches named by their colour.
+void BeamWindowTest::screenReaderHearsNamesAndEachChange()
+{
+    QFETCH(QString, scrollBar);
+    QFETCH(QString, text1);
+    QFETCH(QString, text2);
+    QFETCH(QString, firstSwatch);
+    BeamForm& form = open();
+    BeamControls& c = form.controls();
+    const auto heard = [](const QWidget& widget, QAccessible::Text text) {
+        return QAccessible::queryAccessibleInterface(const_cast<QWidget*>(&widget))->text(text);
+    };
+    QCOMPARE(heard(c.HScroll1, QAccessible::Name), scrollBar);
+    QCOMPARE(heard(c.Text1, QAccessible::Name), text1);
+    QCOMPARE(c.Text2 != nullptr ? heard(*c.Text2, QAccessible::Name) : QString(), text2);
+    QCOMPARE(heard(c.HScroll1, QAccessible::Description), QString());
+
+    for (int k = 1; k <= 2; ++k) {
+        change(c);
+        const QString said = heard(c.HScroll1, QAccessible::Description);
+        QCOMPARE(said, beam::legendNote(form.description(), *std::prev(form.curves().end())));
+        QVERIFY2(said.startsWith(QStringLiteral("變換次數 %1，").arg(k)) && said.contains(QStringLiteral("最大撓度：")),
+                 qPrintable(said));
+    }
+    QCOMPARE(heard(c.legend.cell(0, 2), QAccessible::Name), firstSwatch);
+
+    QTest::mouseClick(&c.Command3, Qt::LeftButton);
+    QCOMPARE(heard(c.HScroll1, QAccessible::Description), QStringLiteral("已清除圖形"));
+    QCOMPARE(heard(c.legend.cell(0, 2), QAccessible::Name), QString());
+}
+
 void BeamWindowTest::legendAndDrawingDescribeTheirCurves()
 {
     BeamForm& form = open();

@@ -7,6 +7,8 @@
 // say so. No action changes the window. The test runs at a device pixel ratio
 // of 2, where the saved picture and the screen have the same pixels.
 #include "beam_common/beam_form.h"
+#include "beam_common/output_pictures.h"
+#include "beam_common/output_source.h"
 #include "beam_common/window_output.h"
 #include "shell/windows.h"
 #include "tests/support/beam_window_rows.h"
@@ -178,6 +180,10 @@ private Q_SLOTS:
     void printsOnePageOfThePrintersSize();
     void ctrlCCopiesThePictureUnlessATextBoxHasTheFocus_data();
     void ctrlCCopiesThePictureUnlessATextBoxHasTheFocus();
+    void pageHeadingGivesTheNumbers_data();
+    void pageHeadingGivesTheNumbers();
+    void figurePageLeavesOutTheControls_data() { test_support::beamWindowRows(); }
+    void figurePageLeavesOutTheControls();
     void rightClickOffersTheOutput_data() { test_support::beamWindowRows(); }
     void rightClickOffersTheOutput();
     void unwritableFileIsNamedAndNothingIsLeft_data();
@@ -185,6 +191,7 @@ private Q_SLOTS:
     void fileNamedInTheDialogIsWritten_data();
     void fileNamedInTheDialogIsWritten();
     void typedNameWinsOverAnExistingFileOfTheProposedName();
+    void dialogsStartInTheFolderLastUsed();
     void cancelledOrRefusedDialogWritesNothing_data();
     void cancelledOrRefusedDialogWritesNothing();
 
@@ -206,6 +213,7 @@ private:
     std::unique_ptr<QTemporaryDir> folder_;
     QStringList dialogs_; // class names of the dialogs answered, in turn
     QString message_; // the last message box's text
+    QStringList folders_; // the folder each file dialog opened in, in turn
 };
 
 void WindowOutputTest::initTestCase()
@@ -221,6 +229,7 @@ void WindowOutputTest::init()
     folder_ = std::make_unique<QTemporaryDir>();
     dialogs_.clear();
     message_.clear();
+    folders_.clear();
 }
 
 void WindowOutputTest::cleanup()
@@ -301,6 +310,7 @@ void WindowOutputTest::answer(QWidget* dialog, const QString& path, int type)
         message_ = box->text();
         box->accept();
     } else if (auto* files = qobject_cast<QFileDialog*>(dialog); files != nullptr && !path.isEmpty()) {
+        folders_ << files->directory().absolutePath();
         // As a user goes: in the active dialog, the type first, then a whole
         // path typed into the name box, which has the keyboard. (Without it,
         // a file already selected in the list, such as an existing one of
@@ -483,6 +493,101 @@ void WindowOutputTest::printsOnePageOfThePrintersSize()
     QVERIFY(stateOf(form) == before);
 }
 
+void WindowOutputTest::pageHeadingGivesTheNumbers_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("beam");
+    QTest::addColumn<QString>("curves");
+    const struct {
+        const char* window;
+        const char* beam;
+        const char* curves;
+    } rows[] = {
+        {"Form2", "簡支梁：跨度 L = 20，集中力 P = 1500，EI = 100000（本程式所用的值）",
+         "各曲線的力量作用位置：0、1、2、3、3"},
+        {"Form3", "簡支梁：跨度 L = 10，均佈負荷，EI = 100000（本程式所用的值）",
+         "各曲線的均佈負荷大小：0、1、2、3、3"},
+        {"Form4", "簡支梁：跨度 L = 7，逆時針集中彎矩 M = 3000，EI = 100000（本程式所用的值）",
+         "各曲線的彎矩作用位置：0、1、2、3、3"},
+    };
+    for (const auto& row : rows) {
+        const auto found = std::ranges::find_if(shell::kBeamWindows, [&](const shell::BeamWindowEntry& entry) {
+            return qstrcmp(entry.window.layout.name, row.window) == 0;
+        });
+        QVERIFY(found != shell::kBeamWindows.end());
+        QTest::addRow("%s", row.window) << int(found - shell::kBeamWindows.begin()) << QString::fromUtf8(row.beam)
+                                        << QString::fromUtf8(row.curves);
+    }
+}
+
+// The printed page's heading names the beam with its numbers, from the
+// physics, and the load value of every curve in the order drawn.
+void WindowOutputTest::pageHeadingGivesTheNumbers()
+{
+    QFETCH(QString, beam);
+    QFETCH(QString, curves);
+    BeamForm& form = openWithCurves();
+    QCOMPARE(form.output().heading, (QStringList{beam, curves}));
+    QTest::mouseClick(&form.controls().Command3, Qt::LeftButton);
+    QCOMPARE(form.output().heading, (QStringList{beam, QStringLiteral("尚無曲線")}));
+}
+
+// The figure alone, for a handout: on white, without the buttons, text
+// boxes, scroll bar and their labels. Where those are, the page is white
+// but for the figures that pass there; everywhere else it shows what the
+// whole picture shows, the window's colour turned white (and smoothed edges
+// blended with white instead).
+void WindowOutputTest::figurePageLeavesOutTheControls()
+{
+    BeamForm& form = openWithCurves();
+    const WindowState before = stateOf(form);
+    const beam::OutputSource source = form.output();
+    const QSize size = form.window()->clientArea().size();
+    const auto picture = [&](const auto& draw) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        draw(painter, beam::CurveStroke::Dots);
+        return image;
+    };
+    const QImage whole = picture(source.draw);
+    const QImage figure = picture(source.drawFigure);
+    const QRgb windowColour = whole.pixel(2, 2);
+    const QRgb white = qRgb(255, 255, 255);
+    // A smoothed edge blends with the colour beside it.
+    const auto besideWindowColour = [&](int x, int y) {
+        for (int dy = -2; dy <= 2; ++dy) {
+            for (int dx = -2; dx <= 2; ++dx) {
+                if (whole.valid(x + dx, y + dy) && whole.pixel(x + dx, y + dy) == windowColour)
+                    return true;
+            }
+        }
+        return false;
+    };
+    QRegion controls;
+    for (const QWidget* control : form.controls().controlsAndCaptions)
+        controls += control->geometry();
+    int whiteInControls = 0;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb shown = figure.pixel(x, y);
+            if (controls.contains(QPoint(x, y))) {
+                whiteInControls += shown == white;
+            } else if (shown != whole.pixel(x, y) && !(shown == white && whole.pixel(x, y) == windowColour)
+                       && !besideWindowColour(x, y)) {
+                QFAIL(qPrintable(QStringLiteral("(%1, %2) differs").arg(x).arg(y)));
+            }
+        }
+    }
+    int controlArea = 0;
+    for (const QRect& rect : controls)
+        controlArea += rect.width() * rect.height();
+    QVERIFY2(whiteInControls > controlArea * 9 / 10,
+             qPrintable(QStringLiteral("%1 of %2 white").arg(whiteInControls).arg(controlArea)));
+    QVERIFY(figure.pixel(2, 2) == white);
+    QVERIFY(stateOf(form) == before);
+}
+
 void WindowOutputTest::ctrlCCopiesThePictureUnlessATextBoxHasTheFocus_data()
 {
     QTest::addColumn<int>("index");
@@ -542,8 +647,8 @@ void WindowOutputTest::rightClickOffersTheOutput()
     // context menu event of a right click.
     QTest::mouseClick(form.window()->windowHandle(), Qt::RightButton, {}, client.mapTo(form.window(), empty));
     QCOMPARE(entries, (QStringList{QString::fromUtf8("列印… Ctrl+P"), QString::fromUtf8("預覽列印… "),
-                                   QString::fromUtf8("另存圖片… Ctrl+S"), QString::fromUtf8("複製圖片 Ctrl+C"),
-                                   QString::fromUtf8("匯出資料… ")}));
+                                   QString::fromUtf8("列印圖形與圖例… "), QString::fromUtf8("另存圖片… Ctrl+S"),
+                                   QString::fromUtf8("複製圖片 Ctrl+C"), QString::fromUtf8("匯出資料… ")}));
 }
 
 void WindowOutputTest::unwritableFileIsNamedAndNothingIsLeft_data()
@@ -679,6 +784,46 @@ void WindowOutputTest::typedNameWinsOverAnExistingFileOfTheProposedName()
     QCOMPARE(dialogs_, QStringList{QStringLiteral("QFileDialog")});
     QVERIFY(readAll(folder.filePath(QStringLiteral("typed.png"))).startsWith("\x89PNG"));
     QCOMPARE(QFileInfo(proposed).size(), 0);
+}
+
+// The save and export dialogs of every window start in the folder of the
+// last file written through one of them, in any window; the first opens in
+// the home folder, and so does the next once that folder is gone.
+void WindowOutputTest::dialogsStartInTheFolderLastUsed()
+{
+    const QDir folder(folder_->path());
+    for (const char* name : {"home", "pictures", "tables"})
+        QVERIFY(folder.mkdir(QString::fromLatin1(name)));
+    const QByteArray homeBefore = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(folder.filePath(QStringLiteral("home"))));
+    const auto restoreHome = qScopeGuard([&] { qputenv("HOME", homeBefore); });
+    const QString picture = QString::fromUtf8("另存圖片…");
+    const QString data = QString::fromUtf8("匯出資料…");
+    // In turn: the window, the action, where the file goes.
+    const struct {
+        std::size_t window;
+        const QString& caption;
+        QString path;
+    } steps[] = {
+        {0, picture, folder.filePath(QStringLiteral("pictures/a.png"))},
+        {0, data, folder.filePath(QStringLiteral("tables/a.csv"))},
+        {shell::kBeamWindows.size() - 1, picture, folder.filePath(QStringLiteral("pictures/b.png"))},
+    };
+    for (const auto& step : steps) {
+        BeamForm& form = windows_->beamWindow(step.window);
+        form.Show();
+        test_support::settle();
+        answeringDialogs(step.path, 0, [&] { choose(form, step.caption); });
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(QFileInfo::exists(step.path));
+    }
+    // Once the last folder has gone, in the home folder again.
+    QVERIFY(QDir(folder.filePath(QStringLiteral("pictures"))).removeRecursively());
+    answeringDialogs(folder.filePath(QStringLiteral("d.png")), 0, [&] { choose(windows_->beamWindow(0), picture); });
+    QCOMPARE(folders_,
+             (QStringList{folder.filePath(QStringLiteral("home")), folder.filePath(QStringLiteral("pictures")),
+                          folder.filePath(QStringLiteral("tables")), folder.filePath(QStringLiteral("home"))}));
 }
 
 void WindowOutputTest::cancelledOrRefusedDialogWritesNothing_data()

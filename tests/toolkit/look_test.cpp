@@ -5,12 +5,15 @@
 #include "toolkit/control_set.h"
 #include "toolkit/form.h"
 #include "toolkit/program.h"
+#include "toolkit/standard_look.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
+#include <algorithm>
 #include <memory>
 
 using namespace toolkit;
@@ -79,6 +82,7 @@ private Q_SLOTS:
     void graphicalButtonFaceIsFlatInItsBackColor();
     void standardAndPressedButtonsKeepTheStyleFace_data();
     void standardAndPressedButtonsKeepTheStyleFace();
+    void toolTipsAreAsLargeAsTheWindowsText();
 
 private:
     std::unique_ptr<Program> program_;
@@ -181,6 +185,25 @@ void LookTest::standardAndPressedButtonsKeepTheStyleFace()
     button.setDown(pressed);
     const QImage image = button.grab().toImage();
     QVERIFY(image.pixel(2, image.height() / 2) != rgb(backColor));
+}
+
+// A tooltip shown over a window, as the read-outs are, is written in the
+// windows' face and no smaller than their 12-point text: legible on a
+// projector.
+void LookTest::toolTipsAreAsLargeAsTheWindowsText()
+{
+    QPushButton& button = form_->controls().Command1;
+    QToolTip::showText(button.mapToGlobal(QPoint(2, 2)), QStringLiteral("x = 10.000"), &button);
+    QTRY_VERIFY(QToolTip::isVisible());
+    const auto tips = QApplication::topLevelWidgets();
+    const auto tip = std::ranges::find_if(
+        tips, [](const QWidget* widget) { return widget->inherits("QTipLabel") && widget->isVisible(); });
+    QVERIFY(tip != tips.end());
+    const QFont windowsText = toolkit::fontFor(Font{kMing, 12});
+    QCOMPARE(QFontInfo((*tip)->font()).family(), QFontInfo(windowsText).family());
+    QVERIFY2((*tip)->font().pixelSize() >= windowsText.pixelSize(),
+             qPrintable(QStringLiteral("%1 px").arg((*tip)->font().pixelSize())));
+    QToolTip::hideText();
 }
 
 QTEST_MAIN(LookTest)
