@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <optional>
 
 class QPainter;
@@ -39,6 +40,18 @@ std::optional<double> xAtPosition(const DiagramLayout& layout, double span, doub
 // Paints the diagrams of every curve into `area`, the latest emphasised and
 // marked, and the cursor at `cursor` along the beam.
 void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set, std::optional<double> cursor);
+
+// The same diagrams in two layers, painted one over the other: the ground
+// (frames, names, axes, grid, and the curves before the latest with their
+// legend items), which stays as it is while the layout, the ranges and those
+// curves do, and the latest curve with its load, its markers and its legend
+// item. The view keeps the ground and adds to it each curve that stops being
+// the latest.
+void paintGround(QPainter& painter, const QRectF& area, const DiagramSet& set);
+// The curves from `first` up to the one before the latest, and their legend
+// items.
+void paintEarlierCurves(QPainter& painter, const QRectF& area, const DiagramSet& set, std::size_t first);
+void paintLatest(QPainter& painter, const QRectF& area, const DiagramSet& set);
 
 // Paints only the cursor at x along the beam, with the latest curve's values
 // there, over diagrams painted into the same area.

@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace diagrams {
 
 DiagramView::DiagramView(QWidget* parent)
@@ -26,7 +28,6 @@ void DiagramView::setInput(DiagramInput input)
     for (Panel panel : kPanels)
         panels_[int(panel)]->setAccessibleDescription(panelDescription(set_, panel));
     placePanels();
-    diagramsPicture_ = QPixmap();
     update();
 }
 
@@ -45,18 +46,46 @@ QSize DiagramView::minimumSizeHint() const
     return {int(kMinimumWidth), int(kMinimumHeight)};
 }
 
+void DiagramView::updateGround()
+{
+    const auto& diagrams = set_.diagrams();
+    const std::size_t earlier = diagrams.size() - 1;
+    const std::array<Range, 4> ranges{set_.shear, set_.moment, set_.slope, set_.deflection};
+    const auto sameRange = [](const Range& a, const Range& b) { return a.low == b.low && a.high == b.high; };
+    const QRectF legend = layoutDiagrams(rect(), set_).legend;
+    // What the ground holds must still be where it was, in the same colours.
+    bool kept = !ground_.isNull() && ground_.size() == size() * devicePixelRatioF() && legend == groundLegend_
+                && std::ranges::equal(ranges, groundRanges_, sameRange) && groundCurves_.size() <= earlier;
+    for (std::size_t i = 0; kept && i < groundCurves_.size(); ++i) {
+        const DiagramCurve& curve = set_.input().curves[i];
+        kept = diagrams[i] == groundCurves_[i].diagram && curve.colour == groundCurves_[i].colour
+               && curve.title == groundCurves_[i].title;
+    }
+    if (!kept) {
+        ground_ = QPixmap(size() * devicePixelRatioF());
+        ground_.setDevicePixelRatio(devicePixelRatioF());
+        groundCurves_.clear();
+        groundRanges_ = ranges;
+        groundLegend_ = legend;
+        QPainter painter(&ground_);
+        paintGround(painter, rect(), set_);
+    }
+    if (groundCurves_.size() < earlier) {
+        QPainter painter(&ground_);
+        paintEarlierCurves(painter, rect(), set_, groundCurves_.size());
+        for (std::size_t i = groundCurves_.size(); i < earlier; ++i)
+            groundCurves_.push_back({diagrams[i], set_.input().curves[i].colour, set_.input().curves[i].title});
+    }
+}
+
 void DiagramView::paintEvent(QPaintEvent*)
 {
     if (set_.input().curves.empty())
         return;
-    if (diagramsPicture_.isNull() || diagramsPicture_.size() != size() * devicePixelRatioF()) {
-        diagramsPicture_ = QPixmap(size() * devicePixelRatioF());
-        diagramsPicture_.setDevicePixelRatio(devicePixelRatioF());
-        QPainter picture(&diagramsPicture_);
-        paintDiagrams(picture, rect(), set_, std::nullopt);
-    }
+    updateGround();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, diagramsPicture_);
+    painter.drawPixmap(0, 0, ground_);
+    paintLatest(painter, rect(), set_);
     if (cursor_)
         paintCursor(painter, rect(), set_, *cursor_);
 }

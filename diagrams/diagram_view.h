@@ -8,7 +8,9 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
 // The five diagrams on the screen, with a cursor that follows the pointer.
 // Each diagram is also a child without pixels of its own, so that a screen
@@ -39,9 +41,23 @@ protected:
 private:
     void placePanels();
 
+    // Brings the ground up to the present curves: where only curves were
+    // added behind the latest, they are painted onto it; otherwise it is
+    // painted again.
+    void updateGround();
+
     DiagramSet set_;
     std::optional<double> cursor_;
-    QPixmap diagramsPicture_; // the diagrams without the cursor, kept while the pointer moves
+    // The ground layer, and what it was painted for.
+    QPixmap ground_;
+    struct GroundCurve {
+        std::shared_ptr<const CurveDiagram> diagram;
+        QColor colour;
+        QString title;
+    };
+    std::vector<GroundCurve> groundCurves_;
+    std::array<Range, 4> groundRanges_;
+    QRectF groundLegend_;
     std::array<QWidget*, kPanelCount> panels_{};
 };
 
