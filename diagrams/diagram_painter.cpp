@@ -7,10 +7,12 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStaticText>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace diagrams {
@@ -52,6 +54,23 @@ QString conventionText()
                           "撓度 y 向下為正，與梁視窗一樣畫成向下。粗線是最新的曲線。");
 }
 
+// A legend's title laid out once: the legend is laid out and painted at every
+// change, and laying out its texts again each time would cost more than all
+// the rest. The texts are few (each curve's title, plain and bold), so they
+// are kept while the program runs, up to a bound.
+const QStaticText& staticText(const QString& text, bool bold)
+{
+    static std::map<std::pair<QString, bool>, QStaticText> laidOut;
+    if (laidOut.size() > 2000)
+        laidOut.clear();
+    auto [place, added] = laidOut.try_emplace({text, bold}, text);
+    if (added) {
+        place->second.setTextFormat(Qt::PlainText);
+        place->second.prepare(QTransform(), textFont(kSmallTextSize, bold));
+    }
+    return place->second;
+}
+
 // The legend's items in rows that fit `width`; returns each item's rectangle
 // relative to the legend's top left.
 std::vector<QRectF> legendItems(const DiagramSet& set, double width)
@@ -62,7 +81,7 @@ std::vector<QRectF> legendItems(const DiagramSet& set, double width)
     double x = 0;
     double y = 0;
     for (const DiagramCurve& curve : set.input().curves) {
-        const double itemWidth = 22 + metrics.horizontalAdvance(curve.title) + 12;
+        const double itemWidth = 22 + staticText(curve.title, false).size().width() + 12;
         if (x > 0 && x + itemWidth > width) {
             x = 0;
             y += height;
@@ -487,7 +506,8 @@ void paintLegendItems(QPainter& painter, const DiagramLayout& layout, const Diag
         painter.drawLine(QPointF(item.left() + 2, middle), QPointF(item.left() + 18, middle));
         painter.setPen(kInk);
         painter.setFont(textFont(kSmallTextSize, latest));
-        painter.drawText(item.adjusted(22, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, set.input().curves[i].title);
+        const QStaticText& title = staticText(set.input().curves[i].title, latest);
+        painter.drawStaticText(QPointF(item.left() + 22, middle - title.size().height() / 2), title);
     }
 }
 
@@ -542,13 +562,12 @@ void paintGround(QPainter& painter, const QRectF& area, const DiagramSet& set)
     painter.restore();
 }
 
-void paintEarlierCurves(QPainter& painter, const QRectF& area, const DiagramSet& set, std::size_t first)
+void paintEarlierCurves(QPainter& painter, const QRectF& area, const DiagramSet& set,
+                        const std::vector<std::size_t>& which)
 {
-    painter.save();
     const DiagramLayout layout = layoutDiagrams(area, set);
-    paintValueCurves(painter, layout, set, first, set.diagrams().size() - 1);
-    paintLegendItems(painter, layout, set, first, set.diagrams().size() - 1);
-    painter.restore();
+    for (std::size_t i : which)
+        paintValueCurves(painter, layout, set, i, i + 1);
 }
 
 void paintLatest(QPainter& painter, const QRectF& area, const DiagramSet& set)
@@ -561,14 +580,14 @@ void paintLatest(QPainter& painter, const QRectF& area, const DiagramSet& set)
     for (const Quantity& quantity : kQuantities)
         paintMarkers(painter, layout, set, quantity);
 
-    paintLegendItems(painter, layout, set, set.diagrams().size() - 1, set.diagrams().size());
+    paintLegendItems(painter, layout, set, 0, set.diagrams().size());
     painter.restore();
 }
 
 void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set, std::optional<double> cursor)
 {
     paintGround(painter, area, set);
-    paintEarlierCurves(painter, area, set, 0);
+    paintValueCurves(painter, layoutDiagrams(area, set), set, 0, set.diagrams().size() - 1);
     paintLatest(painter, area, set);
     if (cursor)
         paintCursor(painter, area, set, *cursor);

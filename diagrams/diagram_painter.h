@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -41,16 +42,15 @@ std::optional<double> xAtPosition(const DiagramLayout& layout, double span, doub
 // marked, and the cursor at `cursor` along the beam.
 void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set, std::optional<double> cursor);
 
-// The same diagrams in two layers, painted one over the other: the ground
-// (frames, names, axes, grid, and the curves before the latest with their
-// legend items), which stays as it is while the layout, the ranges and those
-// curves do, and the latest curve with its load, its markers and its legend
-// item. The view keeps the ground and adds to it each curve that stops being
-// the latest.
+// The same diagrams in layers, painted one over the other: the ground
+// (frames, names, axes and grid), the curves before the latest, then the
+// latest curve with its load and its markers, and the legend. The view keeps
+// the ground with the earlier curves on it while the layout and the ranges
+// stay, and adds to it each curve that stops being the latest.
 void paintGround(QPainter& painter, const QRectF& area, const DiagramSet& set);
-// The curves from `first` up to the one before the latest, and their legend
-// items.
-void paintEarlierCurves(QPainter& painter, const QRectF& area, const DiagramSet& set, std::size_t first);
+// The earlier curves of those indices.
+void paintEarlierCurves(QPainter& painter, const QRectF& area, const DiagramSet& set,
+                        const std::vector<std::size_t>& which);
 void paintLatest(QPainter& painter, const QRectF& area, const DiagramSet& set);
 
 // Paints only the cursor at x along the beam, with the latest curve's values

@@ -49,18 +49,22 @@ QSize DiagramView::minimumSizeHint() const
 void DiagramView::updateGround()
 {
     const auto& diagrams = set_.diagrams();
-    const std::size_t earlier = diagrams.size() - 1;
+    const auto& curves = set_.input().curves;
     const std::array<Range, 4> ranges{set_.shear, set_.moment, set_.slope, set_.deflection};
     const auto sameRange = [](const Range& a, const Range& b) { return a.low == b.low && a.high == b.high; };
     const QRectF legend = layoutDiagrams(rect(), set_).legend;
-    // What the ground holds must still be where it was, in the same colours.
-    bool kept = !ground_.isNull() && ground_.size() == size() * devicePixelRatioF() && legend == groundLegend_
-                && std::ranges::equal(ranges, groundRanges_, sameRange) && groundCurves_.size() <= earlier;
-    for (std::size_t i = 0; kept && i < groundCurves_.size(); ++i) {
-        const DiagramCurve& curve = set_.input().curves[i];
-        kept = diagrams[i] == groundCurves_[i].diagram && curve.colour == groundCurves_[i].colour
-               && curve.title == groundCurves_[i].title;
-    }
+    const auto shown = [&](const GroundCurve& curve) {
+        for (std::size_t i = 0; i < curves.size(); ++i)
+            if (diagrams[i] == curve.diagram && curves[i].colour == curve.colour)
+                return true;
+        return false;
+    };
+    // The ground stays while it lies where it did and every curve on it is
+    // still shown: a curve that is now the latest lies under the latest's
+    // wider line of the same colour.
+    const bool kept = !ground_.isNull() && ground_.size() == size() * devicePixelRatioF() && legend == groundLegend_
+                      && std::ranges::equal(ranges, groundRanges_, sameRange)
+                      && std::ranges::all_of(groundCurves_, shown);
     if (!kept) {
         ground_ = QPixmap(size() * devicePixelRatioF());
         ground_.setDevicePixelRatio(devicePixelRatioF());
@@ -70,11 +74,19 @@ void DiagramView::updateGround()
         QPainter painter(&ground_);
         paintGround(painter, rect(), set_);
     }
-    if (groundCurves_.size() < earlier) {
+    std::vector<std::size_t> missing;
+    for (std::size_t i = 0; i + 1 < curves.size(); ++i) {
+        const GroundCurve curve{diagrams[i], curves[i].colour};
+        if (std::ranges::none_of(groundCurves_, [&](const GroundCurve& on) {
+                return on.diagram == curve.diagram && on.colour == curve.colour;
+            })) {
+            missing.push_back(i);
+            groundCurves_.push_back(curve);
+        }
+    }
+    if (!missing.empty()) {
         QPainter painter(&ground_);
-        paintEarlierCurves(painter, rect(), set_, groundCurves_.size());
-        for (std::size_t i = groundCurves_.size(); i < earlier; ++i)
-            groundCurves_.push_back({diagrams[i], set_.input().curves[i].colour, set_.input().curves[i].title});
+        paintEarlierCurves(painter, rect(), set_, missing);
     }
 }
 

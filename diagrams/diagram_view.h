@@ -41,9 +41,9 @@ protected:
 private:
     void placePanels();
 
-    // Brings the ground up to the present curves: where only curves were
-    // added behind the latest, they are painted onto it; otherwise it is
-    // painted again.
+    // Brings the ground up to the present curves: the earlier curves not on it
+    // are painted onto it; where it holds a curve no longer shown, or the
+    // layout or the ranges changed, it is painted again.
     void updateGround();
 
     DiagramSet set_;
@@ -53,7 +53,6 @@ private:
     struct GroundCurve {
         std::shared_ptr<const CurveDiagram> diagram;
         QColor colour;
-        QString title;
     };
     std::vector<GroundCurve> groundCurves_;
     std::array<Range, 4> groundRanges_;
