@@ -3,6 +3,8 @@
 
 #include "beam_common/readout.h"
 #include "beam_common/window_output.h"
+#include "diagrams/beam_diagrams.h"
+#include "diagrams/diagram_window.h"
 #include "toolkit/client_area.h"
 #include "toolkit/control_set.h"
 #include "toolkit/drawing_surface.h"
@@ -133,6 +135,9 @@ void BeamForm::connectEvents(BeamControls& c)
     for (const OutputAction& action : kOutputActions)
         connect(&addContextAction(window()->clientArea(), action), &QAction::triggered, this,
                 [this, &action] { action.run(output()); });
+    connect(&addContextAction(window()->clientArea(), QString::fromUtf8(kDiagramsCaption),
+                              {QKeySequence(QString::fromLatin1(kDiagramsShortcut))}),
+            &QAction::triggered, this, &BeamForm::showDiagrams);
 
     toolkit::ClientArea& drawing = window()->clientArea();
     drawing.installEventFilter(this);
@@ -174,8 +179,38 @@ void BeamForm::describeCurves()
     window()->clientArea().setAccessibleDescription(curvesDescription(window_, curves_));
 }
 
+diagrams::DiagramWindow* BeamForm::diagramWindow() const
+{
+    return diagrams_;
+}
+
+void BeamForm::showDiagrams()
+{
+    if (!diagrams_) {
+        // A window of its own that stays above this one and goes with it.
+        diagrams_ = new diagrams::DiagramWindow(window());
+        diagrams_->setAttribute(Qt::WA_DeleteOnClose);
+        updateDiagrams();
+    }
+    diagrams_->show();
+    diagrams_->raise();
+    diagrams_->activateWindow();
+}
+
+void BeamForm::updateDiagrams()
+{
+    if (diagrams_)
+        diagrams_->setInput(diagrams::diagramInput(window_, curves_, controls().HScroll1.value()));
+}
+
+void BeamForm::closeDiagrams()
+{
+    delete diagrams_;
+}
+
 void BeamForm::releaseControls(BeamControls& /*c*/)
 {
+    closeDiagrams();
     window()->clientArea().removeEventFilter(this);
     curves_.clear();
 }
@@ -192,6 +227,7 @@ void BeamForm::Form_Load()
 // it with everything on it.
 void BeamForm::Command2_Click()
 {
+    closeDiagrams();
     Form1.Show();
 }
 
@@ -205,6 +241,7 @@ void BeamForm::Command3_Click()
     controls().legend.clear();
     describeCurves();
     announce(controls().HScroll1, QStringLiteral("已清除圖形"));
+    updateDiagrams();
 }
 
 // A new load value: show it, move the symbol there, plot its curve in the
@@ -263,6 +300,7 @@ void BeamForm::drawCurve(const DrawnCurve& drawn)
     plotCurve(surface(), curve, toolkit::QBColor(drawn.colour));
     curves_.add(drawn);
     describeCurves();
+    updateDiagrams();
 }
 
 } // namespace beam

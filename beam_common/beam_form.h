@@ -9,6 +9,8 @@
 #include "beam_common/window_picture.h"
 #include "toolkit/form.h"
 
+#include <QPointer>
+
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,6 +19,10 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QWidget;
+
+namespace diagrams {
+class DiagramWindow;
+} // namespace diagrams
 
 namespace toolkit {
 class ControlSet;
@@ -61,6 +67,10 @@ public:
     const CurveList& curves() const { return curves_; }
     // What the output actions print, save, copy and export; only while loaded.
     OutputSource output() const;
+    // The window's diagram window, while it is open.
+    diagrams::DiagramWindow* diagramWindow() const;
+    // Opens the diagram window, or raises the one already open.
+    void showDiagrams();
 
     // Handlers, public so that tests can run them as the event loop would.
     void Form_Load() override;
@@ -89,6 +99,9 @@ private:
     QString readoutAt(QPoint pixel) const;
     // Tells a screen reader which curves the drawing area shows.
     void describeCurves();
+    // Hands the diagram window, where it is open, the curves as they now are.
+    void updateDiagrams();
+    void closeDiagrams();
 
     const BeamWindow& window_;
     toolkit::Form& Form1;
@@ -98,7 +111,14 @@ private:
     // The curves on the window, beside its drawing surface: both are emptied by
     // the clear button and by unloading.
     CurveList curves_;
+    // Opened on request; it closes when this window is left or unloaded.
+    QPointer<diagrams::DiagramWindow> diagrams_;
 };
+
+// The context menu's entry that opens the diagram window, and its shortcut,
+// which no text box takes for itself.
+inline constexpr const char* kDiagramsCaption = "剪力、彎矩與撓度圖…";
+inline constexpr const char* kDiagramsShortcut = "Ctrl+G";
 
 // How the window list makes a beam window of class F.
 template<class F>

@@ -60,6 +60,11 @@ QString deflectionText(double deflection)
     return (deflection > 0 ? QStringLiteral("向下 ") : QStringLiteral("向上 ")) + significant(std::fabs(deflection));
 }
 
+QString changeName(int change)
+{
+    return QStringLiteral("變換次數 %1").arg(change);
+}
+
 QString plotButtonName(const BeamWindow& window)
 {
     return QStringLiteral("「%1」按鈕").arg(QString::fromUtf8(window.loadCase));
@@ -69,7 +74,7 @@ QString curveName(const BeamWindow& window, const DrawnCurve& curve)
 {
     if (curve.legendLine == kPlotButton)
         return plotButtonName(window);
-    QString name = QStringLiteral("變換次數 %1").arg(curve.change);
+    QString name = changeName(curve.change);
     if (curve.change == curve.legendLine + 1)
         return name;
     name += QStringLiteral("（圖例第 %1 %2").arg(curve.legendLine + 1).arg(QString::fromUtf8(window.legendLineWord));

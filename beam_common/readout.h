@@ -24,6 +24,9 @@ QString significant(double value);
 // A deflection in words: 向下 1.406, 向上 0.05571, or 0.
 QString deflectionText(double deflection);
 
+// How the texts name a change by its number: 變換次數 3.
+QString changeName(int change);
+
 // How the texts name the plot button: 「集中負荷」按鈕.
 QString plotButtonName(const BeamWindow& window);
 

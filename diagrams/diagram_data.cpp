@@ -12,7 +12,7 @@ namespace diagrams {
 
 DiagramCurve changeCurve(const physics::LoadCase& beam, double load, QColor colour, int change)
 {
-    return {beam, load, colour, QString::number(change), QStringLiteral("變換次數 %1").arg(change)};
+    return {beam, load, colour, QString::number(change), beam::changeName(change)};
 }
 
 DiagramCurve plotButtonCurve(const physics::LoadCase& beam, double load, QColor colour, const QString& buttonName)
@@ -237,11 +237,6 @@ QByteArray diagramTable(const DiagramSet& set)
                      + number(s.deflection) + "\r\n";
     }
     return table;
-}
-
-QString xText(double x)
-{
-    return QString::number(x + 0.0, 'f', 3);
 }
 
 QString valueText(double value)

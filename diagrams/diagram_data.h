@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "beam_common/readout.h"
 #include "physics/beam.h"
 
 #include <QByteArray>
@@ -114,8 +115,8 @@ QByteArray diagramTable(const DiagramSet& set);
 // V, M, θ and y of the latest curve at x, four significant digits each.
 QString cursorReadout(const DiagramSet& set, double x);
 
-// x as the diagrams write it, to three decimals.
-QString xText(double x);
+// x as the diagrams write it: as every read-out does, to three decimals.
+using beam::xText;
 
 // A value to four significant digits, with a true minus sign.
 QString valueText(double value);

@@ -7,10 +7,12 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStaticText>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace diagrams {
@@ -52,6 +54,23 @@ QString conventionText()
                           "撓度 y 向下為正，與梁視窗一樣畫成向下。粗線是最新的曲線。");
 }
 
+// A legend's title laid out once: the legend is laid out and painted at every
+// change, and laying out its texts again each time would cost more than all
+// the rest. The texts are few (each curve's title, plain and bold), so they
+// are kept while the program runs, up to a bound.
+const QStaticText& staticText(const QString& text, bool bold)
+{
+    static std::map<std::pair<QString, bool>, QStaticText> laidOut;
+    if (laidOut.size() > 2000)
+        laidOut.clear();
+    auto [place, added] = laidOut.try_emplace({text, bold}, text);
+    if (added) {
+        place->second.setTextFormat(Qt::PlainText);
+        place->second.prepare(QTransform(), textFont(kSmallTextSize, bold));
+    }
+    return place->second;
+}
+
 // The legend's items in rows that fit `width`; returns each item's rectangle
 // relative to the legend's top left.
 std::vector<QRectF> legendItems(const DiagramSet& set, double width)
@@ -62,7 +81,7 @@ std::vector<QRectF> legendItems(const DiagramSet& set, double width)
     double x = 0;
     double y = 0;
     for (const DiagramCurve& curve : set.input().curves) {
-        const double itemWidth = 22 + metrics.horizontalAdvance(curve.title) + 12;
+        const double itemWidth = 22 + staticText(curve.title, false).size().width() + 12;
         if (x > 0 && x + itemWidth > width) {
             x = 0;
             y += height;
@@ -302,13 +321,11 @@ void paintLoadPanel(QPainter& painter, const DiagramLayout& layout, const Diagra
         latest.beam);
 }
 
-void paintValuePanel(QPainter& painter, const DiagramLayout& layout, const DiagramSet& set, const Quantity& quantity)
+// A value diagram's axis: ticks, numbers and grid, then the zero line.
+void paintValueAxis(QPainter& painter, const DiagramLayout& layout, const DiagramSet& set, const Quantity& quantity)
 {
     const QRectF plot = plotArea(layout, quantity.panel);
     const Axis axis = axisFor(set.*quantity.range, quantity.down);
-    const double span = set.span();
-
-    // The value axis: ticks, numbers and grid, then the zero line.
     painter.setFont(textFont(kSmallTextSize));
     const QFontMetricsF metrics(painter.font());
     for (double tick = std::ceil(axis.low / axis.step - 1e-9) * axis.step; tick <= axis.high + axis.step * 1e-9;
@@ -324,21 +341,37 @@ void paintValuePanel(QPainter& painter, const DiagramLayout& layout, const Diagr
     painter.setPen(QPen(kZeroLine, 1));
     const double zero = valueToY(axis, plot, 0);
     painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
+}
 
-    // Every curve, the latest last and thickest. Only the latest is smoothed:
-    // smoothing the others too would double the time a change takes to draw.
+// Curves `first` to `last` (not included) on every value diagram, the latest
+// wide. None is smoothed: smoothing the latest alone would take half the time
+// a change has to draw the diagrams.
+void paintValueCurves(QPainter& painter, const DiagramLayout& layout, const DiagramSet& set, std::size_t first,
+                      std::size_t last)
+{
     painter.save();
-    const std::size_t count = set.diagrams().size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const bool latest = i + 1 == count;
-        QPolygonF line;
-        for (const Sample& sample : set.diagrams()[i]->samples)
-            line << QPointF(xToPixel(layout, span, sample.x), valueToY(axis, plot, sample.*quantity.member));
-        painter.setRenderHint(QPainter::Antialiasing, latest);
-        painter.setPen(QPen(set.input().curves[i].colour, latest ? kLatestWidth : kEarlierWidth));
-        painter.drawPolyline(line);
+    const double span = set.span();
+    for (const Quantity& quantity : kQuantities) {
+        const QRectF plot = plotArea(layout, quantity.panel);
+        const Axis axis = axisFor(set.*quantity.range, quantity.down);
+        for (std::size_t i = first; i < last; ++i) {
+            const bool latest = i + 1 == set.diagrams().size();
+            QPolygonF line;
+            for (const Sample& sample : set.diagrams()[i]->samples)
+                line << QPointF(xToPixel(layout, span, sample.x), valueToY(axis, plot, sample.*quantity.member));
+            painter.setPen(QPen(set.input().curves[i].colour, latest ? kLatestWidth : kEarlierWidth));
+            painter.drawPolyline(line);
+        }
     }
     painter.restore();
+}
+
+// The latest curve's markers on a value diagram.
+void paintMarkers(QPainter& painter, const DiagramLayout& layout, const DiagramSet& set, const Quantity& quantity)
+{
+    const QRectF plot = plotArea(layout, quantity.panel);
+    const Axis axis = axisFor(set.*quantity.range, quantity.down);
+    const double span = set.span();
 
     // The latest curve's markers: zeros of V and θ, greatest |M| and |y|.
     const CurveDiagram& latest = set.latestDiagram();
@@ -445,7 +478,42 @@ std::optional<double> xAtPosition(const DiagramLayout& layout, double span, doub
     return (position - layout.left) / (layout.right - layout.left) * span;
 }
 
-void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set, std::optional<double> cursor)
+namespace {
+
+// The load diagram's name, which names the latest curve.
+void paintLoadTitle(QPainter& painter, const DiagramLayout& layout, const DiagramSet& set)
+{
+    const QRectF& rect = layout.panels[int(Panel::Load)];
+    painter.setPen(kInk);
+    painter.setFont(textFont(kTextSize, true));
+    painter.drawText(QRectF(rect.left(), rect.top(), rect.width(), kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                     panelName(Panel::Load)
+                         + QStringLiteral("：%1，%2 %3")
+                               .arg(set.latest().title, set.input().loadValueName, givenText(set.latest().load)));
+}
+
+// Who drew curves `first` to `last` (not included), each in the legend's place
+// of its own, the latest in bold.
+void paintLegendItems(QPainter& painter, const DiagramLayout& layout, const DiagramSet& set, std::size_t first,
+                      std::size_t last)
+{
+    const std::vector<QRectF> items = legendItems(set, layout.legend.width());
+    for (std::size_t i = first; i < last; ++i) {
+        const QRectF item = items[i].translated(layout.legend.topLeft());
+        const bool latest = i + 1 == items.size();
+        const double middle = item.center().y();
+        painter.setPen(QPen(set.input().curves[i].colour, latest ? kLatestWidth : 2));
+        painter.drawLine(QPointF(item.left() + 2, middle), QPointF(item.left() + 18, middle));
+        painter.setPen(kInk);
+        painter.setFont(textFont(kSmallTextSize, latest));
+        const QStaticText& title = staticText(set.input().curves[i].title, latest);
+        painter.drawStaticText(QPointF(item.left() + 22, middle - title.size().height() / 2), title);
+    }
+}
+
+} // namespace
+
+void paintGround(QPainter& painter, const QRectF& area, const DiagramSet& set)
 {
     painter.save();
     painter.fillRect(area, Qt::white);
@@ -468,19 +536,15 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set,
                                  QPointF(xToPixel(layout, span, x), plot.bottom()));
         painter.setPen(kFrame);
         painter.drawRect(plot);
+        if (panel == Panel::Load)
+            continue;
         painter.setPen(kInk);
         painter.setFont(textFont(kTextSize, true));
-        QString title = panelName(panel);
-        if (panel == Panel::Load)
-            title += QStringLiteral("：%1，%2 %3")
-                         .arg(set.latest().title, set.input().loadValueName, givenText(set.latest().load));
         painter.drawText(QRectF(rect.left(), rect.top(), rect.width(), kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         title);
+                         panelName(panel));
     }
-
-    paintLoadPanel(painter, layout, set);
     for (const Quantity& quantity : kQuantities)
-        paintValuePanel(painter, layout, set, quantity);
+        paintValueAxis(painter, layout, set, quantity);
 
     // The x axis, in the span's unit.
     painter.setFont(textFont(kSmallTextSize));
@@ -495,21 +559,36 @@ void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set,
     }
     painter.drawText(QRectF(layout.left, axisY + 3 + metrics.height(), layout.right - layout.left, metrics.height()),
                      Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("x（距左支承 A 的距離，與跨度同一單位）"));
-
-    // Who drew each curve.
-    const std::vector<QRectF> items = legendItems(set, layout.legend.width());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const QRectF item = items[i].translated(layout.legend.topLeft());
-        const bool latest = i + 1 == items.size();
-        const double middle = item.center().y();
-        painter.setPen(QPen(set.input().curves[i].colour, latest ? kLatestWidth : 2));
-        painter.drawLine(QPointF(item.left() + 2, middle), QPointF(item.left() + 18, middle));
-        painter.setPen(kInk);
-        painter.setFont(textFont(kSmallTextSize, latest));
-        painter.drawText(item.adjusted(22, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, set.input().curves[i].title);
-    }
-
     painter.restore();
+}
+
+void paintEarlierCurves(QPainter& painter, const QRectF& area, const DiagramSet& set,
+                        const std::vector<std::size_t>& which)
+{
+    const DiagramLayout layout = layoutDiagrams(area, set);
+    for (std::size_t i : which)
+        paintValueCurves(painter, layout, set, i, i + 1);
+}
+
+void paintLatest(QPainter& painter, const QRectF& area, const DiagramSet& set)
+{
+    painter.save();
+    const DiagramLayout layout = layoutDiagrams(area, set);
+    paintLoadTitle(painter, layout, set);
+    paintLoadPanel(painter, layout, set);
+    paintValueCurves(painter, layout, set, set.diagrams().size() - 1, set.diagrams().size());
+    for (const Quantity& quantity : kQuantities)
+        paintMarkers(painter, layout, set, quantity);
+
+    paintLegendItems(painter, layout, set, 0, set.diagrams().size());
+    painter.restore();
+}
+
+void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set, std::optional<double> cursor)
+{
+    paintGround(painter, area, set);
+    paintValueCurves(painter, layoutDiagrams(area, set), set, 0, set.diagrams().size() - 1);
+    paintLatest(painter, area, set);
     if (cursor)
         paintCursor(painter, area, set, *cursor);
 }

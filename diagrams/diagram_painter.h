@@ -5,7 +5,9 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -39,6 +41,17 @@ std::optional<double> xAtPosition(const DiagramLayout& layout, double span, doub
 // Paints the diagrams of every curve into `area`, the latest emphasised and
 // marked, and the cursor at `cursor` along the beam.
 void paintDiagrams(QPainter& painter, const QRectF& area, const DiagramSet& set, std::optional<double> cursor);
+
+// The same diagrams in layers, painted one over the other: the ground
+// (frames, names, axes and grid), the curves before the latest, then the
+// latest curve with its load and its markers, and the legend. The view keeps
+// the ground with the earlier curves on it while the layout and the ranges
+// stay, and adds to it each curve that stops being the latest.
+void paintGround(QPainter& painter, const QRectF& area, const DiagramSet& set);
+// The earlier curves of those indices.
+void paintEarlierCurves(QPainter& painter, const QRectF& area, const DiagramSet& set,
+                        const std::vector<std::size_t>& which);
+void paintLatest(QPainter& painter, const QRectF& area, const DiagramSet& set);
 
 // Paints only the cursor at x along the beam, with the latest curve's values
 // there, over diagrams painted into the same area.

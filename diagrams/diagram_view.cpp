@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace diagrams {
 
 DiagramView::DiagramView(QWidget* parent)
@@ -26,7 +28,6 @@ void DiagramView::setInput(DiagramInput input)
     for (Panel panel : kPanels)
         panels_[int(panel)]->setAccessibleDescription(panelDescription(set_, panel));
     placePanels();
-    diagramsPicture_ = QPixmap();
     update();
 }
 
@@ -45,18 +46,58 @@ QSize DiagramView::minimumSizeHint() const
     return {int(kMinimumWidth), int(kMinimumHeight)};
 }
 
+void DiagramView::updateGround()
+{
+    const auto& diagrams = set_.diagrams();
+    const auto& curves = set_.input().curves;
+    const std::array<Range, 4> ranges{set_.shear, set_.moment, set_.slope, set_.deflection};
+    const auto sameRange = [](const Range& a, const Range& b) { return a.low == b.low && a.high == b.high; };
+    const QRectF legend = layoutDiagrams(rect(), set_).legend;
+    const auto shown = [&](const GroundCurve& curve) {
+        for (std::size_t i = 0; i < curves.size(); ++i)
+            if (diagrams[i] == curve.diagram && curves[i].colour == curve.colour)
+                return true;
+        return false;
+    };
+    // The ground stays while it lies where it did and every curve on it is
+    // still shown: a curve that is now the latest lies under the latest's
+    // wider line of the same colour.
+    const bool kept = !ground_.isNull() && ground_.size() == size() * devicePixelRatioF() && legend == groundLegend_
+                      && std::ranges::equal(ranges, groundRanges_, sameRange)
+                      && std::ranges::all_of(groundCurves_, shown);
+    if (!kept) {
+        ground_ = QPixmap(size() * devicePixelRatioF());
+        ground_.setDevicePixelRatio(devicePixelRatioF());
+        groundCurves_.clear();
+        groundRanges_ = ranges;
+        groundLegend_ = legend;
+        QPainter painter(&ground_);
+        paintGround(painter, rect(), set_);
+    }
+    std::vector<std::size_t> missing;
+    for (std::size_t i = 0; i + 1 < curves.size(); ++i) {
+        const GroundCurve curve{diagrams[i], curves[i].colour};
+        if (std::ranges::none_of(groundCurves_, [&](const GroundCurve& on) {
+                return on.diagram == curve.diagram && on.colour == curve.colour;
+            })) {
+            missing.push_back(i);
+            groundCurves_.push_back(curve);
+        }
+    }
+    if (!missing.empty()) {
+        QPainter painter(&ground_);
+        paintEarlierCurves(painter, rect(), set_, missing);
+    }
+}
+
 void DiagramView::paintEvent(QPaintEvent*)
 {
     if (set_.input().curves.empty())
         return;
-    if (diagramsPicture_.isNull() || diagramsPicture_.size() != size() * devicePixelRatioF()) {
-        diagramsPicture_ = QPixmap(size() * devicePixelRatioF());
-        diagramsPicture_.setDevicePixelRatio(devicePixelRatioF());
-        QPainter picture(&diagramsPicture_);
-        paintDiagrams(picture, rect(), set_, std::nullopt);
-    }
+    updateGround();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, diagramsPicture_);
+    painter.drawPixmap(0, 0, ground_);
+    paintLatest(painter, rect(), set_);
     if (cursor_)
         paintCursor(painter, rect(), set_, *cursor_);
 }

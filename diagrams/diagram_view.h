@@ -8,7 +8,9 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
 // The five diagrams on the screen, with a cursor that follows the pointer.
 // Each diagram is also a child without pixels of its own, so that a screen
@@ -39,9 +41,22 @@ protected:
 private:
     void placePanels();
 
+    // Brings the ground up to the present curves: the earlier curves not on it
+    // are painted onto it; where it holds a curve no longer shown, or the
+    // layout or the ranges changed, it is painted again.
+    void updateGround();
+
     DiagramSet set_;
     std::optional<double> cursor_;
-    QPixmap diagramsPicture_; // the diagrams without the cursor, kept while the pointer moves
+    // The ground layer, and what it was painted for.
+    QPixmap ground_;
+    struct GroundCurve {
+        std::shared_ptr<const CurveDiagram> diagram;
+        QColor colour;
+    };
+    std::vector<GroundCurve> groundCurves_;
+    std::array<Range, 4> groundRanges_;
+    QRectF groundLegend_;
     std::array<QWidget*, kPanelCount> panels_{};
 };
 

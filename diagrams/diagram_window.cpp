@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "diagrams/diagram_window.h"
 
+#include "beam_common/window_output.h"
 #include "diagrams/derivation.h"
+#include "diagrams/diagram_painter.h"
 #include "diagrams/diagram_view.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -36,18 +39,46 @@ DiagramWindow::DiagramWindow(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
     resize(1180, 820);
+
+    derive_.setSingleShot(true);
+    derive_.setInterval(kDerivationDelayMs);
+    connect(&derive_, &QTimer::timeout, this, &DiagramWindow::derive);
+
+    for (const beam::OutputAction& action : beam::kOutputActions)
+        connect(&beam::addContextAction(*view_, action), &QAction::triggered, this,
+                [this, &action] { action.run(output()); });
 }
 
 void DiagramWindow::setInput(DiagramInput input)
 {
     Q_ASSERT(!input.curves.empty());
     setWindowTitle(diagramWindowTitle(input.loadCase));
-    const DiagramCurve& latest = input.curves.back();
-    if (!derived_ || !sameLoadCase(derived_->beam, latest.beam) || derived_->title != latest.title) {
-        derivation_->setHtml(derivationHtml(input));
-        derived_ = latest;
-    }
     view_->setInput(std::move(input));
+    // The first derivation at once, so that the window opens complete.
+    if (!derived_)
+        derive();
+    else
+        derive_.start();
+}
+
+void DiagramWindow::derive()
+{
+    const DiagramInput& input = view_->diagrams().input();
+    const DiagramCurve& latest = input.curves.back();
+    if (derived_ && sameLoadCase(derived_->beam, latest.beam) && derived_->title == latest.title)
+        return;
+    derivation_->setHtml(derivationHtml(input));
+    derived_ = latest;
+}
+
+beam::OutputSource DiagramWindow::output() const
+{
+    const DiagramView& view = *view_;
+    return {view, windowTitle(),
+            [&view](QPainter& painter, beam::CurveStroke) {
+                paintDiagrams(painter, view.rect(), view.diagrams(), std::nullopt);
+            },
+            [&view] { return diagramTable(view.diagrams()); }};
 }
 
 } // namespace diagrams

@@ -4,12 +4,14 @@
 Starts a private Xvfb, starts the program on it, opens the concentrated-load
 window from the main window's menu and clicks its scroll bar's right and left
 arrows in turn through XTest (xdotool), as a user would; then presses the
-right and left arrow keys on the bar. The program's CPU time (user + system,
-from /proc/PID/stat) over each batch of changes, divided by the changes, is
-one figure. With --compare, a Qt beam calculator with a slider is measured the
+right and left arrow keys on the bar; then opens the window's diagram window
+by its shortcut, beside it, and clicks the arrows again. The program's CPU
+time (user + system, from /proc/PID/stat) over each batch of changes, divided
+by the changes, is one figure. With --compare, a Qt beam calculator with a slider is measured the
 same way, by keys on its slider, in the same run.
 
 Prints JSON: {"arrows": [ms...], "keys": [ms...], "xvfb_arrows": [ms...],
+"diagrams_arrows": [ms...], "xvfb_diagrams_arrows": [ms...],
 "compare_keys": [ms...], "compare_xvfb_keys": [ms...]}.
 
 Usage: process-cpu.py PROGRAM [--runs N] [--changes N]
@@ -32,6 +34,12 @@ RIGHT_ARROW = (BAR[0] + BAR[2] - 7, BAR[1] + BAR[3] // 2)
 LEFT_ARROW = (BAR[0] + 7, BAR[1] + BAR[3] // 2)
 # The main window's first menu entry opens the concentrated-load window.
 FIRST_MENU_ENTRY = (30, 10)
+# The beam window's shortcut for its diagram window, which is then moved
+# beside the beam window (600 pixels wide) on the 1920 by 1080 screen, so that
+# both are shown whole and the arrows stay uncovered.
+DIAGRAMS_SHORTCUT = "ctrl+g"
+DIAGRAMS_TITLE = ".*剪力.*"
+DIAGRAMS_PLACE = (620, 0)
 
 
 def cpu_ticks(pid):
@@ -60,6 +68,13 @@ def xdotool(*args, env, timeout=120):
 
 def window(title, env):
     return xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$", env=env, timeout=30).split()[0]
+
+
+def open_diagrams(beam_window, env):
+    xdotool("windowfocus", "--sync", beam_window, "key", DIAGRAMS_SHORTCUT, env=env)
+    diagrams = window(DIAGRAMS_TITLE, env)
+    xdotool("windowmove", "--sync", diagrams, *map(str, DIAGRAMS_PLACE), env=env)
+    return diagrams
 
 
 def batch(pid, server, env, commands):
@@ -94,7 +109,7 @@ def main():
     args = parser.parse_args()
 
     read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1920x1080x24", "-nolisten", "tcp"],
                               pass_fds=[write], stderr=subprocess.DEVNULL)
     os.close(write)
     display = os.read(read, 16).decode().strip()
@@ -112,6 +127,11 @@ def main():
                 own, xvfb = batch(program.pid, server.pid, env, commands(beam_window, args.changes))
                 results.setdefault(name, []).append(own / args.changes)
                 results.setdefault(f"xvfb_{name}", []).append(xvfb / args.changes)
+        open_diagrams(beam_window, env)
+        for _ in range(args.runs):
+            own, xvfb = batch(program.pid, server.pid, env, arrow_clicks(beam_window, args.changes))
+            results.setdefault("diagrams_arrows", []).append(own / args.changes)
+            results.setdefault("xvfb_diagrams_arrows", []).append(xvfb / args.changes)
         program.terminate()
         program.wait()
 

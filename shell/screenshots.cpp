@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Renders the four windows as a user sees them, for the README: the main
 // window as it opens and each beam window after up to ten changes of its
-// scroll bar. Usage: beam-deflection-screenshots OUTPUT_FOLDER
+// scroll bar; and the first beam window's diagram window, diagrams.png.
+// Usage: beam-deflection-screenshots OUTPUT_FOLDER
 #include "beam_common/beam_form.h"
+#include "diagrams/diagram_window.h"
 #include "shell/application.h"
 #include "shell/main_form.h"
 #include "shell/windows.h"
@@ -17,16 +19,21 @@
 namespace {
 
 // The picture of a window is named after it: form1.png, form2.png, ...
-bool save(const toolkit::Form& form, const QDir& folder)
+bool save(QWidget& window, const QDir& folder, const QString& name)
 {
     QCoreApplication::processEvents();
-    const QString path = folder.filePath(form.window()->windowTitle().toLower() + QStringLiteral(".png"));
-    if (!form.window()->grab().save(path)) {
+    const QString path = folder.filePath(name + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
     std::printf("wrote %s\n", qPrintable(path));
     return true;
+}
+
+bool save(const toolkit::Form& form, const QDir& folder)
+{
+    return save(*form.window(), folder, form.window()->windowTitle().toLower());
 }
 
 } // namespace
@@ -57,6 +64,10 @@ int main(int argc, char** argv)
         for (int step = std::min(10, bar.maximum()); step > 0; --step)
             bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
         ok = save(form, folder) && ok;
+        if (i == 0) {
+            form.showDiagrams();
+            ok = save(*form.diagramWindow(), folder, QStringLiteral("diagrams")) && ok;
+        }
         form.Command2_Click();
     }
     return ok ? 0 : 1;

@@ -627,7 +627,7 @@ void WindowOutputTest::ctrlCCopiesThePictureUnlessATextBoxHasTheFocus()
 }
 
 // A right click on the client area outside the controls opens the menu of
-// the output, with the shortcuts beside its entries.
+// the output and the diagrams, with the shortcuts beside its entries.
 void WindowOutputTest::rightClickOffersTheOutput()
 {
     BeamForm& form = openWithCurves();
@@ -648,7 +648,8 @@ void WindowOutputTest::rightClickOffersTheOutput()
     QTest::mouseClick(form.window()->windowHandle(), Qt::RightButton, {}, client.mapTo(form.window(), empty));
     QCOMPARE(entries, (QStringList{QString::fromUtf8("列印… Ctrl+P"), QString::fromUtf8("預覽列印… "),
                                    QString::fromUtf8("列印圖形與圖例… "), QString::fromUtf8("另存圖片… Ctrl+S"),
-                                   QString::fromUtf8("複製圖片 Ctrl+C"), QString::fromUtf8("匯出資料… ")}));
+                                   QString::fromUtf8("複製圖片 Ctrl+C"), QString::fromUtf8("匯出資料… "),
+                                   QString::fromUtf8("剪力、彎矩與撓度圖… Ctrl+G")}));
 }
 
 void WindowOutputTest::unwritableFileIsNamedAndNothingIsLeft_data()
