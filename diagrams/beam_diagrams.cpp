@@ -8,7 +8,10 @@ namespace diagrams {
 
 DiagramInput diagramInput(const beam::BeamWindow& window, const beam::CurveList& curves, double presentLoad)
 {
-    DiagramInput input{QString::fromUtf8(window.loadCase), QString::fromUtf8(window.loadValueName), {}};
+    DiagramInput input{QString::fromUtf8(window.loadCase),
+                       QString::fromUtf8(window.loadValueName),
+                       {},
+                       beam::pageHeading(window, curves)};
     if (curves.empty()) {
         input.curves.push_back(presentLoadCurve(window.beamUnder(presentLoad), presentLoad));
         return input;

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -38,6 +39,7 @@ struct DiagramInput {
     QString loadCase; // 集中負荷, as the plot button reads
     QString loadValueName; // the legend's heading: 力量作用位置
     std::vector<DiagramCurve> curves; // in the order drawn, the latest last; never empty
+    QStringList heading = {}; // the printed page's lines under its title: the beam's numbers
 };
 
 // V, M, θ and y at one x. At a concentrated load the diagram has two samples

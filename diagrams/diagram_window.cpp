@@ -53,6 +53,7 @@ void DiagramWindow::setInput(DiagramInput input)
 {
     Q_ASSERT(!input.curves.empty());
     setWindowTitle(diagramWindowTitle(input.loadCase));
+    heading_ = input.heading;
     view_->setInput(std::move(input));
     // The first derivation at once, so that the window opens complete.
     if (!derived_)
@@ -78,7 +79,7 @@ beam::OutputSource DiagramWindow::output() const
             [&view](QPainter& painter, beam::CurveStroke) {
                 paintDiagrams(painter, view.rect(), view.diagrams(), std::nullopt);
             },
-            [&view] { return diagramTable(view.diagrams()); }};
+            [&view] { return diagramTable(view.diagrams()); }, heading_};
 }
 
 } // namespace diagrams

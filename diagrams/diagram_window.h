@@ -50,6 +50,7 @@ private:
     // Laying out the derivation costs more than drawing the diagrams, so while
     // the load moves on quickly only where it rests is derived.
     QTimer derive_;
+    QStringList heading_; // the printed page's lines under its title
 };
 
 // The window's title for a load case: 集中負荷：載重、剪力、彎矩、斜率與撓度圖.

@@ -7,6 +7,7 @@
 // where the saved picture and the screen have the same pixels.
 #include "beam_common/beam_form.h"
 #include "beam_common/output_source.h"
+#include "beam_common/readout.h"
 #include "beam_common/window_output.h"
 #include "diagrams/diagram_view.h"
 #include "diagrams/diagram_window.h"
@@ -223,6 +224,8 @@ void DiagramOutputTest::csvValuesAreTheModels()
 void DiagramOutputTest::printsOnePage()
 {
     diagrams::DiagramWindow& window = openWithCurves();
+    // The page names the beam's numbers, as the beam window's page does.
+    QCOMPARE(window.output().heading, beam::pageHeading(form_->description(), form_->curves()));
     const QString path = folder_->filePath(QStringLiteral("diagrams.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
