@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QSplitter>
 #include <QTextBrowser>
 
@@ -30,6 +31,7 @@ DiagramWindow::DiagramWindow(QWidget* parent)
     // A scroll bar that is always there spares a second layout of the text
     // each time it changes.
     derivation_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    derivation_->installEventFilter(this);
     splitter_->setChildrenCollapsible(false);
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 2);
@@ -47,6 +49,18 @@ DiagramWindow::DiagramWindow(QWidget* parent)
     for (const beam::OutputAction& action : beam::kOutputActions)
         connect(&beam::addContextAction(*view_, action), &QAction::triggered, this,
                 [this, &action] { action.run(output()); });
+}
+
+bool DiagramWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A read-only text pane leaves its copy key to the window's shortcut,
+    // which copies the picture; with text selected, the pane copies the text.
+    if (watched == derivation_ && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && derivation_->textCursor().hasSelection()) {
+        event->accept();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DiagramWindow::setInput(DiagramInput input)

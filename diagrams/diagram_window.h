@@ -39,6 +39,9 @@ public:
     // How long the load must rest before the derivation follows it.
     static constexpr int kDerivationDelayMs = 150;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Writes the derivation of the latest curve, unless it is written already.
     void derive();

@@ -18,11 +18,14 @@
 #include "toolkit/program.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
 
 #include <memory>
 
@@ -78,6 +81,8 @@ private Q_SLOTS:
     void followsChangesPlotsAndClear();
     void closesWithItsBeamWindow_data();
     void closesWithItsBeamWindow();
+    void derivationCopiesItsText_data() { test_support::beamWindowRows(); }
+    void derivationCopiesItsText();
 
 private:
     BeamForm& shown();
@@ -219,6 +224,25 @@ void DiagramWindowLifeTest::closesWithItsBeamWindow()
     QCOMPARE(form.diagramWindow(), nullptr);
     if (how == QLatin1String("leave"))
         QCOMPARE(test_support::grabClient(form), before);
+}
+
+// Ctrl+C in the derivation copies its selected text, as a text pane's own
+// key; the window's Ctrl+C copies the picture only elsewhere.
+void DiagramWindowLifeTest::derivationCopiesItsText()
+{
+    BeamForm& form = shown();
+    form.showDiagrams();
+    diagrams::DiagramWindow& window = *form.diagramWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTextBrowser& derivation = window.derivation();
+    derivation.setFocus();
+    QTRY_VERIFY(derivation.hasFocus());
+    derivation.selectAll();
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&derivation, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), derivation.textCursor().selection().toPlainText());
+    QVERIFY(!QGuiApplication::clipboard()->text().isEmpty());
+    QVERIFY(QGuiApplication::clipboard()->image().isNull());
 }
 
 QTEST_MAIN(DiagramWindowLifeTest)
