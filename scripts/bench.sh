@@ -7,8 +7,12 @@
 # - peak resident memory of the whole process, from /usr/bin/time -v;
 # - CPU time of the whole process per scroll change under Xvfb, from
 #   /proc/PID/stat while the concentrated-load window's arrows are clicked
-#   and its arrow keys pressed through XTest, and the arrows clicked again
-#   with its diagram window open (scripts/process-cpu.py).
+#   and its arrow keys pressed through XTest (scripts/process-cpu.py), its
+#   peak memory with every window open, and the arrows clicked again with its
+#   diagram window open;
+# - the floor beside each whole-process figure: a bare Qt window with one
+#   scroll bar like the concentrated-load window's (bench/scroll_bar_floor.cpp),
+#   timed and clicked the same way in the same run.
 # Usage: scripts/bench.sh
 # Environment: BENCH_BUILD_DIR (default build-release), BENCH_REPETITIONS
 # (default 10), BENCH_STARTUP_RUNS (default 30), BENCH_PROCESS_RUNS (default
@@ -25,11 +29,12 @@ process_runs=${BENCH_PROCESS_RUNS:-5}
 
 scripts/install-deps.sh hyperfine time xvfb xauth xdotool python3 >&2
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target beam-bench beam-deflection beam-deflection-screenshots >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target beam-bench beam-deflection beam-deflection-screenshots scroll-bar-floor >/dev/null
 
 results=$(mktemp -d)
 trap 'rm -rf "$results"' EXIT
 program=$build/shell/beam-deflection
+floor=$build/bench/scroll-bar-floor
 
 echo "Running beam-bench, $repetitions repetitions..." >&2
 QT_QPA_PLATFORM=offscreen "$build/bench/beam-bench" \
@@ -51,6 +56,11 @@ QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
     hyperfine --shell=none --warmup 3 --runs "$runs" --style none \
     --export-json "$results/startup-xcb.json" "$program" >/dev/null \
     || echo "no start-up figure under Xvfb" >&2
+# The floor's start, the same way, right after the program's.
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+    hyperfine --shell=none --warmup 3 --runs "$runs" --style none \
+    --export-json "$results/startup-floor.json" "$floor" >/dev/null \
+    || echo "no start-up figure of the floor under Xvfb" >&2
 
 # Peak memory: the start to the main window painted, and a heavier use with all
 # four windows opened, scrolled and drawn (the program that makes the README's
@@ -67,7 +77,7 @@ compare=()
 if [[ -n "${COMPARE_WITH:-}" ]]; then
     compare=(--compare "$COMPARE_WITH" --compare-title "$COMPARE_TITLE" --compare-focus "$COMPARE_FOCUS")
 fi
-scripts/process-cpu.py "$program" --runs "$process_runs" "${compare[@]}" >"$results/process.json"
+scripts/process-cpu.py "$program" --runs "$process_runs" --floor "$floor" "${compare[@]}" >"$results/process.json"
 
 python3 - "$results" "${COMPARE_WITH:-}" <<'EOF'
 import json, os, statistics, subprocess, sys
@@ -126,6 +136,35 @@ for platform, label in (("offscreen", "offscreen"), ("xcb", "X server (Xvfb)")):
     rows.append((f"process start to main window painted, {label}", time_text(wall), time_text(cpu),
                  "≤ 100 ms", verdict))
 
+# The floor: the bare scroll-bar window's start, CPU per change and memory,
+# each beside the program's figure with its target as a multiple of it.
+floor_path = os.path.join(results, "startup-floor.json")
+with open(os.path.join(results, "process.json")) as f:
+    process = json.load(f)
+if os.path.exists(floor_path) and os.path.exists(os.path.join(results, "startup-xcb.json")):
+    with open(floor_path) as f:
+        floor = json.load(f)["results"][0]
+    with open(os.path.join(results, "startup-xcb.json")) as f:
+        ours = json.load(f)["results"][0]
+    ratio = ours["median"] / floor["median"]
+    rows.append(("floor: bare scroll-bar window, start to window painted, X server (Xvfb)",
+                 time_text(floor["median"] * 1e9), time_text((floor["user"] + floor["system"]) * 1e9), "—", ""))
+    rows.append((f"process start to main window painted, Xvfb, against the floor: {ratio:.2f} ×", "—", "—",
+                 "≤ 1.5 × floor", "yes" if ratio <= 1.5 else "**no**"))
+if "floor_arrows" in process:
+    for key, label in (("arrows", "arrow clicks"), ("keys", "arrow keys")):
+        ms = statistics.median(process["floor_" + key])
+        xvfb = statistics.median(process["floor_xvfb_" + key])
+        rows.append((f"floor: bare scroll-bar window, CPU per change, {label} (X server: {xvfb:.2f} ms)", "—",
+                     f"{ms:.2f} ms", "—", ""))
+    ratio = statistics.median(process["arrows"]) / statistics.median(process["floor_arrows"])
+    rows.append((f"whole process under Xvfb, CPU per change by arrow clicks, against the floor: {ratio:.2f} ×",
+                 "—", "—", "≤ 1.5 × floor", "yes" if ratio <= 1.5 else "**no**"))
+    rows.append(("floor: bare scroll-bar window, peak memory under Xvfb", f"{process['floor_peak_mb']:.1f} MB", "—",
+                 "—", ""))
+    rows.append(("peak memory under Xvfb, all four windows opened, a beam window scrolled",
+                 f"{process['peak_mb']:.1f} MB", "—", "≤ 45 MB", "yes" if process["peak_mb"] <= 45 else "**no**"))
+
 for name, label in (("rss-start", "peak memory, start to main window painted"),
                     ("rss-all", "peak memory, all four windows opened and drawn")):
     with open(os.path.join(results, name + ".txt")) as f:
@@ -134,8 +173,6 @@ for name, label in (("rss-start", "peak memory, start to main window painted"),
     rows.append((label + f" (largest of {len(kilobytes)} runs)", f"{peak:.1f} MB", "—", "≤ 60 MB",
                  "yes" if peak <= 60 else "**no**"))
 
-with open(os.path.join(results, "process.json")) as f:
-    process = json.load(f)
 for key, label, target in (("arrows", "arrow clicks", 0.6), ("keys", "arrow keys", None)):
     ms = statistics.median(process[key])
     xvfb = statistics.median(process["xvfb_" + key])

@@ -55,7 +55,7 @@ const Window kMainWindow{
     .clientWidth = 7500,
     .clientHeight = 6240,
     .foreColor = 0x00C0C0C0,
-    .picture = ":/background.png",
+    .picture = ":/background.ppm",
     .controls = mainWindowControls(),
 };
 

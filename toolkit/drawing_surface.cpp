@@ -6,6 +6,17 @@
 
 namespace toolkit {
 
+namespace {
+
+// A run of dots grows while it stays this thin one way or the other, so that
+// it covers little more than its dots whichever way a curve runs.
+constexpr int kRunThickness = 6;
+// Past this many runs, neighbouring runs are merged: a region of many small
+// rectangles costs more to paint and to send than the few pixels it saves.
+constexpr std::size_t kMostRuns = 64;
+
+} // namespace
+
 DrawingSurface::DrawingSurface(QWidget* clientArea)
     : QWidget(clientArea)
 {
@@ -26,15 +37,37 @@ void DrawingSurface::PSet(float x, float y, Bgr colour)
     const QRect touched = layer_.plot(x, y, drawWidth_, colour, rect());
     if (touched.isEmpty())
         return;
-    unrequested_ |= touched;
+    addUnrequested(touched);
     if (batches_ == 0)
         requestRepaint();
 }
 
+void DrawingSurface::addUnrequested(const QRect& touched)
+{
+    if (!unrequested_.empty()) {
+        QRect& run = unrequested_.back();
+        const QRect grown = run.united(touched);
+        if (run.adjusted(-1, -1, 1, 1).intersects(touched)
+            && (grown.height() <= kRunThickness || grown.width() <= kRunThickness)) {
+            run = grown;
+            return;
+        }
+    }
+    if (unrequested_.size() == kMostRuns) {
+        for (std::size_t i = 0; i < kMostRuns / 2; ++i)
+            unrequested_[i] = unrequested_[2 * i].united(unrequested_[2 * i + 1]);
+        unrequested_.resize(kMostRuns / 2);
+    }
+    unrequested_.push_back(touched);
+}
+
 void DrawingSurface::requestRepaint()
 {
-    update(unrequested_);
-    unrequested_ = QRect();
+    QRegion region;
+    for (const QRect& run : unrequested_)
+        region += run;
+    update(region);
+    unrequested_.clear();
 }
 
 void DrawingSurface::Cls()
@@ -82,7 +115,7 @@ DrawingSurface::RepaintBatch::RepaintBatch(DrawingSurface& surface)
 
 DrawingSurface::RepaintBatch::~RepaintBatch()
 {
-    if (--surface_.batches_ == 0 && !surface_.unrequested_.isEmpty())
+    if (--surface_.batches_ == 0 && !surface_.unrequested_.empty())
         surface_.requestRepaint();
 }
 

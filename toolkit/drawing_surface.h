@@ -29,8 +29,10 @@ public:
     void Cls();
 
     // While a RepaintBatch lives, PSet only collects the dots it draws; the
-    // batch asks for one repaint of their bounding rectangle when it ends, so a
-    // curve of 2000 dots is one request, not 2000.
+    // batch asks for one repaint when it ends, so a curve of 2000 dots is one
+    // request, not 2000. The request covers the dots and little more: runs of
+    // neighbouring dots, a few dozen rectangles at most, not the curve's
+    // bounding rectangle.
     class RepaintBatch {
     public:
         explicit RepaintBatch(DrawingSurface& surface);
@@ -54,13 +56,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void addUnrequested(const QRect& touched);
     void requestRepaint();
 
     PointLayer layer_;
     int drawWidth_ = 1;
     std::vector<QPointer<QWidget>> covering_;
-    // Dots drawn and not yet asked to be repainted, as one rectangle.
-    QRect unrequested_;
+    // Dots drawn and not yet asked to be repainted, as runs of neighbouring
+    // dots in the order drawn.
+    std::vector<QRect> unrequested_;
     int batches_ = 0;
 };
 

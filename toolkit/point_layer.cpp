@@ -23,6 +23,7 @@ void PointLayer::reserve(QSize logicalSize, qreal devicePixelRatio)
         painter.drawImage(QPoint(0, 0), image_);
     }
     image_ = std::move(grown);
+    last_ = {};
 }
 
 QRect PointLayer::plot(float x, float y, int penWidth, Bgr colour, const QRect& clip)
@@ -46,6 +47,12 @@ QRect PointLayer::plot(float x, float y, int penWidth, Bgr colour, const QRect& 
         return {};
 
     const QRgb pixel = toRgb(colour);
+    // A curve sampled finer than the pixels lands several dots on one spot in
+    // a row; drawing them again would change nothing.
+    const Dot dot{box, visible, pixel};
+    if (dot == last_)
+        return {};
+    last_ = dot;
     const double radius = diameter / 2.0;
     uchar* const bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
@@ -68,6 +75,7 @@ QRect PointLayer::plot(float x, float y, int penWidth, Bgr colour, const QRect& 
 void PointLayer::clear()
 {
     image_.fill(Qt::transparent);
+    last_ = {};
 }
 
 } // namespace toolkit

@@ -19,7 +19,8 @@ public:
 
     // Draws a round dot penWidth pixels across centred on (x, y) twips, clipped
     // to `clip` (logical pixels). Returns the logical rectangle it touched, empty
-    // when the dot lies wholly outside.
+    // when the dot lies wholly outside or is the last dot drawn again, which
+    // changes no pixel.
     QRect plot(float x, float y, int penWidth, Bgr colour, const QRect& clip);
 
     void clear();
@@ -27,7 +28,17 @@ public:
     const QImage& image() const { return image_; }
 
 private:
+    // The last dot drawn in device pixels: its box, the part of it drawn and
+    // its colour.
+    struct Dot {
+        QRect box;
+        QRect visible;
+        QRgb pixel = 0;
+        friend bool operator==(const Dot&, const Dot&) = default;
+    };
+
     QImage image_;
+    Dot last_;
 };
 
 } // namespace toolkit

@@ -3,8 +3,9 @@
 // the legend filling line by line and then its last line again, the clear
 // button, the plot button that records nothing, the count that outlives the
 // close box, the curves that stay while the user is away, the list of curves
-// behind the drawing, the deflection table of the windows that keep one, and
-// the numbers read off the curves by hovering and by a screen reader.
+// behind the drawing, the deflection table of the windows that keep one, the
+// numbers read off the curves by hovering and by a screen reader, and the
+// parts of the window that a change paints again.
 #include "beam_common/beam_form.h"
 #include "beam_common/curve_table.h"
 #include "beam_common/readout.h"
@@ -23,6 +24,7 @@
 #include <QAccessible>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -30,7 +32,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -137,6 +141,63 @@ QString shownX(const beam::BeamWindow& window, QPoint pixel)
     return QStringLiteral("x = %1").arg(window.mapping.alongBeam(toolkit::pixelsToTwips(pixel.x())), 0, 'f', 3);
 }
 
+// Collects, in client-area pixels, the region of every paint event of the
+// client area and of every widget on it.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget& client)
+        : client_(client)
+    {
+        client_.installEventFilter(this);
+        for (QWidget* widget : client_.findChildren<QWidget*>())
+            widget->installEventFilter(this);
+    }
+
+    const QRegion& painted() const { return painted_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto* widget = static_cast<QWidget*>(watched);
+            painted_ += static_cast<QPaintEvent*>(event)->region().translated(widget->mapTo(&client_, QPoint()));
+        }
+        return false;
+    }
+
+private:
+    QWidget& client_;
+    QRegion painted_;
+};
+
+// The pixels that differ between two pictures of the same size.
+QRegion differing(const QImage& before, const QImage& after)
+{
+    QRegion region;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width();) {
+            int end = x;
+            while (end < after.width() && before.pixel(end, y) != after.pixel(end, y))
+                ++end;
+            if (end > x)
+                region += QRect(x, y, end - x, 1);
+            x = end + 1;
+        }
+    }
+    return region;
+}
+
+std::vector<QRect> childBoxes(const BeamForm& form)
+{
+    const toolkit::ClientArea& client = form.window()->clientArea();
+    std::vector<QRect> boxes;
+    for (const QWidget* child : client.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != &client.surface() && child->isVisible())
+            boxes.push_back(child->geometry());
+    }
+    return boxes;
+}
+
 bool layerIsEmpty(const BeamForm& form)
 {
     const QImage& layer = form.surface().layer().image();
@@ -180,6 +241,8 @@ private Q_SLOTS:
     void screenReaderHearsNamesAndEachChange();
     void changesPastTheLegendKeepTheirOwnNumbers_data() { test_support::beamWindowRows(); }
     void changesPastTheLegendKeepTheirOwnNumbers();
+    void changeRepaintsWhatChangedAndLittleMore_data() { test_support::beamWindowRows(); }
+    void changeRepaintsWhatChangedAndLittleMore();
 
 private:
     BeamForm& open();
@@ -719,6 +782,55 @@ void BeamWindowTest::changesPastTheLegendKeepTheirOwnNumbers()
                     .arg(valueName)
                     .arg(valueOf(lines));
     QCOMPARE(headings(), expected);
+}
+
+// A change paints again the new curve's dots, the legend cells, the read-out,
+// the bar and the symbol's old and new place: every pixel that changed, and
+// nothing but the boxes of the widgets that changed and a few pixels around
+// the changed pixels; not the curve's bounding rectangle.
+void BeamWindowTest::changeRepaintsWhatChangedAndLittleMore()
+{
+    BeamForm& form = open();
+    BeamControls& c = form.controls();
+    change(c);
+    test_support::settle();
+    const QImage before = test_support::grabClient(form);
+    std::vector<QRect> boxes = childBoxes(form);
+
+    QRegion painted;
+    {
+        // Not while grabbing: a grab paints every widget once more.
+        const PaintWatch watch(form.window()->clientArea());
+        change(c);
+        test_support::settle();
+        painted = watch.painted();
+    }
+    const QRegion changed = differing(before, test_support::grabClient(form));
+    std::ranges::copy(childBoxes(form), std::back_inserter(boxes));
+
+    QVERIFY(!changed.isEmpty());
+    const QRegion missed = changed - painted;
+    QVERIFY2(missed.isEmpty(), qPrintable(QStringLiteral("changed and not painted: %1 rectangles around (%2, %3)")
+                                              .arg(missed.rectCount())
+                                              .arg(missed.boundingRect().x())
+                                              .arg(missed.boundingRect().y())));
+    constexpr int kFewPixels = 4;
+    QRegion allowed;
+    for (const QRect& changedPixels : changed)
+        allowed += changedPixels.adjusted(-kFewPixels, -kFewPixels, kFewPixels, kFewPixels);
+    for (const QRect& box : boxes) {
+        if (changed.intersects(box))
+            allowed += box;
+    }
+    const QRegion needless = painted - allowed;
+    QVERIFY2(needless.isEmpty(),
+             qPrintable(QStringLiteral("painted though nothing near changed: %1 pixels within (%2, %3) %4 × %5")
+                            .arg(std::accumulate(needless.begin(), needless.end(), 0,
+                                                 [](int sum, const QRect& r) { return sum + r.width() * r.height(); }))
+                            .arg(needless.boundingRect().x())
+                            .arg(needless.boundingRect().y())
+                            .arg(needless.boundingRect().width())
+                            .arg(needless.boundingRect().height())));
 }
 
 QTEST_MAIN(BeamWindowTest)

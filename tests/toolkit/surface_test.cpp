@@ -27,12 +27,13 @@ namespace {
 constexpr Bgr kRed = 0x000000C0; // in no figure of the test window
 constexpr Bgr kBackColor = 0x00C0FFC0;
 
-// Collects the region of every paint event of a widget.
+// Collects the region of every paint event of a widget, and counts them.
 class PaintWatch : public QObject {
 public:
-    PaintWatch(QWidget& widget, QRegion& painted)
+    PaintWatch(QWidget& widget, QRegion& painted, int& paints)
         : widget_(widget)
         , painted_(painted)
+        , paints_(paints)
     {
         widget_.installEventFilter(this);
     }
@@ -41,14 +42,17 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint) {
             painted_ += static_cast<QPaintEvent*>(event)->region();
+            ++paints_;
+        }
         return false;
     }
 
 private:
     QWidget& widget_;
     QRegion& painted_;
+    int& paints_;
 };
 
 } // namespace
@@ -69,8 +73,10 @@ private Q_SLOTS:
     void hiddenPointsShowWhenTheWidgetMovesAway();
     void pointsSurviveRepaints_data();
     void pointsSurviveRepaints();
-    void batchOfDotsIsOneRepaint_data();
-    void batchOfDotsIsOneRepaint();
+    void batchOfDotsRepaintsTheDotsNotTheirBox_data();
+    void batchOfDotsRepaintsTheDotsNotTheirBox();
+    void batchRepaintsACurveAsFewThinRectangles_data();
+    void batchRepaintsACurveAsFewThinRectangles();
     void clsShowsTheBackgroundPictureAgain();
     void clsLeavesControlsAndPenWidthAlone();
     void unloadErasesThePoints();
@@ -231,21 +237,22 @@ void SurfaceTest::pointsSurviveRepaints()
     QCOMPARE(pixelAtTwips(client, 2850, 2100), rgb(kRed));
 }
 
-void SurfaceTest::batchOfDotsIsOneRepaint_data()
+void SurfaceTest::batchOfDotsRepaintsTheDotsNotTheirBox_data()
 {
     QTest::addColumn<bool>("batched");
-    QTest::newRow("a batch: one rectangle around every dot") << true;
-    QTest::newRow("dot by dot: a rectangle for each") << false;
+    QTest::newRow("a batch") << true;
+    QTest::newRow("dot by dot") << false;
 }
 
-// A curve's dots ask for one repaint of their bounding rectangle, not one
-// each: the paint that follows covers a single rectangle.
-void SurfaceTest::batchOfDotsIsOneRepaint()
+// Dots far apart repaint each its own few pixels, not the rectangle around
+// them all, in a batch as dot by dot; a batch paints once.
+void SurfaceTest::batchOfDotsRepaintsTheDotsNotTheirBox()
 {
     QFETCH(bool, batched);
     DrawingSurface& surface = form_->surface();
     QRegion painted;
-    PaintWatch watch(surface, painted);
+    int paints = 0;
+    PaintWatch watch(surface, painted, paints);
     {
         std::optional<DrawingSurface::RepaintBatch> batch;
         if (batched)
@@ -256,10 +263,55 @@ void SurfaceTest::batchOfDotsIsOneRepaint()
         surface.PSet(2700, 1200, kRed);
     }
     test_support::settle();
-    QVERIFY(!painted.isEmpty());
-    QCOMPARE(painted.rectCount() == 1, batched);
-    for (const QPoint dot : {QPoint(20, 80), QPoint(100, 90), QPoint(180, 80)})
+    QCOMPARE(paints, 1);
+    for (const QPoint dot : {QPoint(20, 80), QPoint(100, 90), QPoint(180, 80)}) {
         QVERIFY(painted.contains(dot));
+        QVERIFY(!painted.contains(dot + QPoint(10, 0)));
+        QVERIFY(!painted.contains(dot - QPoint(10, 0)));
+    }
+}
+
+void SurfaceTest::batchRepaintsACurveAsFewThinRectangles_data()
+{
+    QTest::addColumn<double>("slope"); // pixels down per pixel across
+    QTest::newRow("flat") << 0.0;
+    QTest::newRow("gentle") << 0.2;
+    QTest::newRow("diagonal") << 1.0;
+    QTest::newRow("steep") << 4.0;
+}
+
+// A curve's dots, one every half pixel across, repaint a region that keeps
+// within a few pixels of the line they draw, in a bounded number of
+// rectangles.
+void SurfaceTest::batchRepaintsACurveAsFewThinRectangles()
+{
+    QFETCH(double, slope);
+    DrawingSurface& surface = form_->surface();
+    QRegion painted;
+    int paints = 0;
+    PaintWatch watch(surface, painted, paints);
+    const int width = slope > 1 ? int(150 / slope) : 150;
+    {
+        const DrawingSurface::RepaintBatch batch(surface);
+        surface.setDrawWidth(2);
+        for (int step = 0; step <= 2 * width; ++step) {
+            const double x = 20 + step / 2.0;
+            surface.PSet(float(x * 15), float((20 + (x - 20) * slope) * 15), kRed);
+        }
+    }
+    test_support::settle();
+    QCOMPARE(paints, 1);
+    QVERIFY2(painted.rectCount() <= 64, qPrintable(QString::number(painted.rectCount())));
+    constexpr double kFewPixels = 4;
+    for (const QRect& rect : painted) {
+        for (const QPoint corner : {rect.topLeft(), rect.topRight(), rect.bottomLeft(), rect.bottomRight()}) {
+            // Distance of the corner from the line through (20, 20).
+            const double across = std::abs((corner.y() - 20) - slope * (corner.x() - 20)) / std::hypot(1.0, slope);
+            QVERIFY2(
+                across <= kFewPixels + 1.5,
+                qPrintable(QStringLiteral("(%1, %2) is %3 pixels off").arg(corner.x()).arg(corner.y()).arg(across)));
+        }
+    }
 }
 
 void SurfaceTest::clsShowsTheBackgroundPictureAgain()

@@ -58,7 +58,7 @@ inline const Window kPictureWindow{
     .caption = "Picture",
     .clientWidth = 3000,
     .clientHeight = 2250,
-    .picture = ":/background.png",
+    .picture = ":/background.ppm",
 };
 
 struct Controls {
