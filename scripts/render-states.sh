@@ -13,5 +13,5 @@ if [[ $# -ne 1 ]]; then
 fi
 scripts/build.sh >/dev/null
 rm -rf "$1"
-QT_QPA_PLATFORM=offscreen build/tests/render-states "$1"
+QT_QPA_PLATFORM=offscreen build/shell/beam-deflection-screenshots --states "$1"
 echo "$(ls "$1" | wc -l) pictures in $1"
