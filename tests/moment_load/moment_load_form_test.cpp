@@ -29,12 +29,6 @@ using toolkit::QBColor;
 
 namespace {
 
-// The window's curve for a load value, as the window samples and plots it.
-beam::Curve momentLoadCurve(double position)
-{
-    return beam::sampleCurve(moment_load::beamUnder(position), moment_load::kMapping);
-}
-
 constexpr Bgr kSwatchLayoutColour = 0x00FFC0C0;
 
 Bgr swatchColour(const toolkit::Label& swatch)
@@ -46,7 +40,7 @@ Bgr swatchColour(const toolkit::Label& swatch)
 std::vector<PlotPoint> curveFor(int a)
 {
     std::vector<PlotPoint> points;
-    for (const beam::CurveSample& sample : momentLoadCurve(a))
+    for (const beam::CurveSample& sample : moment_load::kWindow.curve(a))
         points.push_back(sample.point);
     return points;
 }

@@ -2,7 +2,6 @@
 // Form2's own behaviour: its texts and load symbol, the symbol following the
 // position, and the plot button that leaves the symbol where it is. What all
 // beam windows do alike is tested over the window list.
-#include "beam_point_load/point_load_case.h"
 #include "beam_point_load/point_load_form.h"
 #include "beam_point_load/point_load_layout.h"
 
@@ -29,12 +28,6 @@ using toolkit::QBColor;
 
 namespace {
 
-// The window's curve for a load value, as the window samples and plots it.
-beam::Curve pointLoadCurve(double position)
-{
-    return beam::sampleCurve(point_load::beamUnder(position), point_load::kMapping);
-}
-
 constexpr Bgr kWindowBack = 0x00C0FFC0;
 constexpr Bgr kTeal = 0x00808000;
 QColor colour(int qbIndex)
@@ -45,7 +38,7 @@ QColor colour(int qbIndex)
 // The deepest point of the curve for a position, as the model plots it.
 PlotPoint deepestPoint(int position)
 {
-    const beam::Curve curve = pointLoadCurve(position);
+    const beam::Curve curve = point_load::kWindow.curve(position);
     return std::ranges::max(curve, {}, [](const beam::CurveSample& sample) { return sample.point.y; }).point;
 }
 
