@@ -4,35 +4,11 @@
 // (same place, size, range and Fusion style) and nothing that reacts to it.
 // scripts/bench.sh and scripts/process-cpu.py measure it beside the program:
 // its start, its memory and its CPU per arrow click on the bar.
+#include "shell/exit_after_first_paint.h"
+
 #include <QApplication>
-#include <QEvent>
 #include <QScrollBar>
-#include <QTimer>
 #include <QWidget>
-
-#include <cstdlib>
-#include <cstring>
-
-namespace {
-
-// Ends the program once the window has been painted for the first time, as
-// the program does with the same switch (shell/main.cpp).
-class ExitAfterFirstPaint : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [] { QCoreApplication::exit(0); });
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -52,10 +28,7 @@ int main(int argc, char** argv)
     bar.setTracking(false);
     bar.setFocusPolicy(Qt::StrongFocus);
 
-    ExitAfterFirstPaint exitAfterPaint;
-    const char* exitSwitch = std::getenv("BEAM_DEFLECTION_EXIT_AFTER_FIRST_PAINT");
-    if (exitSwitch != nullptr && std::strcmp(exitSwitch, "1") == 0)
-        window.installEventFilter(&exitAfterPaint);
+    shell::exitAfterFirstPaintOf(window);
     window.show();
     return QApplication::exec();
 }

@@ -27,7 +27,7 @@ layers=(
     "beam_*/*_case"
     "beam_*/*_layout"
     "beam_*/*_form"
-    "shell/banner shell/application shell/window_list"
+    "shell/banner shell/application shell/window_list shell/exit_after_first_paint"
     "shell/main_form"
     "shell/windows"
     "shell/main shell/screenshots"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "beam_common/beam_window.h"
 #include "shell/application.h"
+#include "shell/exit_after_first_paint.h"
 #include "shell/main_form.h"
 #include "shell/windows.h"
 #include "toolkit/client_area.h"
@@ -8,13 +9,9 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QGuiApplication>
-#include <QTimer>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -160,31 +157,6 @@ private:
     bool understood_ = false;
 };
 
-// With BEAM_DEFLECTION_EXIT_AFTER_FIRST_PAINT=1 in the environment the program
-// quits once Form1's client area has been painted for the first time, so that
-// start-up can be timed from outside (scripts/bench.sh).
-class ExitAfterFirstPaint : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            // Queued, so that the paint in progress is finished and shown first.
-            QTimer::singleShot(0, this, [] { QCoreApplication::exit(0); });
-        }
-        return false;
-    }
-};
-
-bool exitAfterFirstPaint()
-{
-    const char* value = std::getenv("BEAM_DEFLECTION_EXIT_AFTER_FIRST_PAINT");
-    return value != nullptr && std::strcmp(value, "1") == 0;
-}
-
 QStringList argumentsOf(int argc, char** argv)
 {
     QStringList arguments;
@@ -219,9 +191,7 @@ int main(int argc, char** argv)
 
     shell::Application app(argc, argv);
     shell::Windows windows(app.program());
-    ExitAfterFirstPaint exitAfterPaint;
     windows.Form1().Show();
-    if (exitAfterFirstPaint())
-        windows.Form1().window()->clientArea().installEventFilter(&exitAfterPaint);
+    shell::exitAfterFirstPaintOf(windows.Form1().window()->clientArea());
     return app.exec();
 }
